@@ -1,0 +1,39 @@
+#pragma once
+#include <QRect>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QWidget;
+
+namespace ui {
+
+constexpr int kTwipsPerPixel = 15;
+inline int ToTwips(int px) { return px * kTwipsPerPixel; }
+inline int ToPixels(double twips) { return int(twips / kTwipsPerPixel); }
+
+// A rectangle as fractions of the screen (left and width of its width, top
+// and height of its height).
+struct ScreenFractionRect {
+    double Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
+// Size of the primary screen in pixels.
+QRect ScreenRect();
+
+void MoveToScreenFraction(QWidget* w, const ScreenFractionRect& r);
+void SetWindowTopmost(QWidget* w, bool notTopmost);
+// Lets mouse events pass through the widget to what lies below.
+void SetTransparentExStyle(QWidget* w);
+// True when the mouse is over the window, its right and bottom edges included.
+bool IsCursorOverForm(const QWidget* w);
+// True when a top-level window of the program has this object name (case ignored).
+bool IsFormLoaded(const QString& name);
+// Paints the label's picture onto the window at the label's geometry.
+void PaintImageOnForm(const QLabel* image, QWidget* form);
+
+int FindListItem(const QComboBox* box, const QString& text, bool exact);
+// Selects the first matching item, which raises the box's activation handlers.
+bool SelectListItem(QComboBox* box, const QString& text, bool exact);
+
+} // namespace ui
