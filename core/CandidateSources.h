@@ -1,0 +1,19 @@
+#pragma once
+#include <QStringList>
+
+#include <vector>
+
+namespace core {
+
+// The numbers from..to by step, each one whose value equals an excluded token
+// left out. Empty unless 0 < to - from <= 10000 and step >= 0.001.
+std::vector<double> NumberRange(double from, double to, double step, const QString& excluded);
+
+// The tokens of an excluded-numbers text, split at single blanks (two blanks
+// give an empty token, worth 0; an empty text gives none).
+QStringList ExcludedTokens(const QString& excluded);
+
+// The candidates of a name file's text: every non-empty line, unchanged.
+QStringList NameLines(const QString& text);
+
+} // namespace core

@@ -1,0 +1,26 @@
+#include "ScriptedDialogs.h"
+
+using core::MsgButtons;
+using core::MsgResult;
+
+MsgResult ScriptedDialogs::message(const core::Message& m) {
+    messages << m;
+    if (!answers.isEmpty()) return answers.dequeue();
+    if (m.defaultButton) return *m.defaultButton;
+    return m.buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
+}
+
+std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    inputs << Input{prompt, title, defaultText};
+    return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
+}
+
+QString ScriptedDialogs::openFileName(const QString&, const QString&) {
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList out;
+    for (const core::Message& m : messages) out << m.text;
+    return out;
+}

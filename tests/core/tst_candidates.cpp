@@ -1,0 +1,141 @@
+#include "core/CandidateList.h"
+#include "core/CandidateSources.h"
+#include "core/NumberText.h"
+
+#include <QMap>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QStringList Texts(const std::vector<double>& numbers) {
+    QStringList out;
+    for (double v : numbers) out << core::FormatNumber(v);
+    return out;
+}
+
+} // namespace
+
+class TestCandidates : public QObject {
+    Q_OBJECT
+private slots:
+    void numberRange_data() {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QString>("excluded");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("1..60 without 3 and 5") << 1.0 << 60.0 << 1.0 << "3 5" << 58 << "1" << "60";
+        QTest::newRow("half steps") << 1.0 << 2.0 << 0.5 << "" << 3 << "1" << "2";
+        QTest::newRow("empty span") << 5.0 << 5.0 << 1.0 << "" << 0 << "" << "";
+        QTest::newRow("reversed") << 6.0 << 5.0 << 1.0 << "" << 0 << "" << "";
+        QTest::newRow("span 10000 accepted") << 0.0 << 10000.0 << 1.0 << "" << 10001 << "0" << "10000";
+        QTest::newRow("span 10000.5 refused") << 0.0 << 10000.5 << 1.0 << "" << 0 << "" << "";
+        QTest::newRow("step below 0.001 refused") << 0.0 << 1.0 << 0.0009 << "" << 0 << "" << "";
+        QTest::newRow("two blanks exclude 0") << 0.0 << 3.0 << 1.0 << "1  2" << 1 << "3" << "3";
+        QTest::newRow("trailing blank excludes 0") << 0.0 << 2.0 << 1.0 << "2 " << 1 << "1" << "1";
+        QTest::newRow("excluded text read by leading number") << 1.0 << 3.0 << 1.0 << "2abc" << 2 << "1" << "3";
+        // 0.1 steps accumulate: the third value is 0.30000000000000004, not 0.3
+        QTest::newRow("accumulated tenth not excluded") << 0.0 << 1.0 << 0.1 << "0.3" << 11 << "0" << "1";
+    }
+    void numberRange() {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(double, step);
+        QFETCH(QString, excluded);
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        const QStringList list = Texts(core::NumberRange(from, to, step, excluded));
+        QCOMPARE(list.size(), count);
+        QCOMPARE(list.value(0), first);
+        QCOMPARE(list.isEmpty() ? QString() : list.last(), last);
+    }
+
+    void rangeOrderAndAccumulatedText() {
+        const QStringList list = Texts(core::NumberRange(1, 60, 1, QStringLiteral("3 5")));
+        QCOMPARE(list.mid(0, 5), (QStringList{"1", "2", "4", "6", "7"}));
+        QVERIFY(Texts(core::NumberRange(0, 1, 0.1, QStringLiteral("0.3"))).contains(QStringLiteral("0.3")));
+    }
+
+    void nameLines() {
+        QCOMPARE(core::NameLines(QStringLiteral("张三\r\n\r\n李四\r\n  \r\n\r\n张三")),
+                 (QStringList{"张三", "李四", "  ", "张三"}));
+        QVERIFY(core::NameLines(QString()).isEmpty());
+    }
+
+    void removeFirstTakesOnlyTheFirstEqualEntry() {
+        core::CandidateList list;
+        list.setTexts({"a", "b", "a", "c"});
+        QVERIFY(list.removeFirst(QStringLiteral("a")));
+        QCOMPARE(list.texts(), (QStringList{"b", "a", "c"}));
+        QVERIFY(!list.removeFirst(QStringLiteral("x")));
+    }
+
+    void numericEntriesFoundByText() {
+        core::CandidateList list;
+        list.setNumbers(core::NumberRange(0, 1, 0.1, QString()));
+        QCOMPARE(list.indexOf(QStringLiteral("0.3")), 3); // its text is 0.3, whatever its bits
+        QCOMPARE(list.indexOf(QStringLiteral("0.30")), -1);
+        QVERIFY(list.removeFirst(QStringLiteral("0.3")));
+        QCOMPARE(list.count(), 10);
+        list.append(QStringLiteral("0.3"));
+        QCOMPARE(list.text(10), QStringLiteral("0.3"));
+        list.append(QStringLiteral("张三")); // a text that is no number still fits
+        QCOMPARE(list.text(11), QStringLiteral("张三"));
+        QCOMPARE(list.text(0), QStringLiteral("0"));
+    }
+
+    void blockListIgnoresCaseAndTakesAllCopies() {
+        core::CandidateList list;
+        list.setTexts({"Tom", "tom", "TOM", "Ann", "张三", "Tom"});
+        list.removeAllOf({"tom", "张三", ""});
+        QCOMPARE(list.texts(), QStringList{"Ann"});
+    }
+
+    void modelShowsEveryEntry() {
+        core::CandidateList list;
+        list.setNumbers(core::NumberRange(1, 3, 1, QString()));
+        QCOMPARE(list.rowCount(), 3);
+        QCOMPARE(list.data(list.index(2), Qt::DisplayRole).toString(), QStringLiteral("3"));
+    }
+
+    void pickIsUniform() {
+        core::CandidateList list;
+        list.setTexts({"a", "b", "c"});
+        QRandomGenerator rng(12345);
+        QMap<QString, int> seen;
+        const int n = 30000;
+        for (int i = 0; i < n; ++i) ++seen[list.pick(rng)];
+        for (const char* t : {"a", "b", "c"}) {
+            const double share = double(seen[QString::fromUtf8(t)]) / n;
+            QVERIFY2(qAbs(share - 1.0 / 3) < 0.015, qPrintable(QStringLiteral("%1: %2").arg(t).arg(share)));
+        }
+    }
+
+    void pickFromOneEntry() {
+        core::CandidateList list;
+        list.setTexts({"only"});
+        QRandomGenerator rng(1);
+        QCOMPARE(list.pick(rng), QStringLiteral("only"));
+    }
+
+    void shuffleIsUniform() {
+        QRandomGenerator rng(777);
+        QMap<QString, int> orders;
+        const int n = 60000;
+        for (int i = 0; i < n; ++i) {
+            core::CandidateList list;
+            list.setTexts({"a", "b", "c"});
+            list.shuffle(rng);
+            ++orders[list.texts().join(QString())];
+        }
+        QCOMPARE(orders.size(), 6);
+        for (int c : orders) QVERIFY2(qAbs(double(c) / n - 1.0 / 6) < 0.01, qPrintable(QString::number(c)));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCandidates)
+#include "tst_candidates.moc"

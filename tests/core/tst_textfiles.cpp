@@ -1,0 +1,102 @@
+#include "core/FileNames.h"
+#include "core/ListSearch.h"
+#include "core/TextFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTextFiles : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString write(const QByteArray& bytes) {
+        const QString path = dir_.filePath(QStringLiteral("f.txt"));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+
+private slots:
+    void readTextFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("leading empty line dropped, inner kept") << QByteArray("\r\na\r\n\r\nb\r\n") << "a\r\n\r\nb";
+        QTest::newRow("no final line end") << QByteArray("a\r\nb") << "a\r\nb";
+        QTest::newRow("bare line feeds") << QByteArray("a\nb\n") << "a\r\nb";
+        QTest::newRow("blank line is kept") << QByteArray("  \r\nx\r\n") << "  \r\nx";
+        QTest::newRow("empty") << QByteArray() << "";
+        QTest::newRow("utf8 with mark") << QByteArray("\xEF\xBB\xBF张三\r\n") << "张三";
+        QTest::newRow("gb18030") << QByteArray(QStringEncoder("GB18030").encode(QStringLiteral("张三\r\n李四"))) << "张三\r\n李四";
+    }
+    void readTextFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(core::ReadTextFile(write(bytes)), text);
+    }
+
+    void missingFileIsEmpty() { QCOMPARE(core::ReadTextFile(dir_.filePath(QStringLiteral("none"))), QString()); }
+
+    void writeAddsLineEndAndRoundTrips() {
+        const QString path = dir_.filePath(QStringLiteral("w.txt"));
+        QVERIFY(core::WriteTextFile(QStringLiteral("张三\r\n李四"), path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("张三\r\n李四\r\n"));
+        QCOMPARE(core::ReadTextFile(path), QStringLiteral("张三\r\n李四"));
+    }
+
+    void writeFailureHasReason() {
+        QString error;
+        QVERIFY(!core::WriteTextFile(QStringLiteral("x"), QStringLiteral("/dev/null/x.txt"), &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void stripExtension_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("main");
+        QTest::newRow("first dot") << "a.b.txt" << "a";
+        QTest::newRow("leading dot") << ".x" << ".x";
+        QTest::newRow("no dot") << "name" << "name";
+        QTest::newRow("chinese") << "张.三.jpg" << "张";
+    }
+    void stripExtension() {
+        QFETCH(QString, name);
+        QFETCH(QString, main);
+        QCOMPARE(core::StripExtension(name), main);
+    }
+
+    void sanitizeAndTrim() {
+        QCOMPARE(core::SanitizeFileName(QStringLiteral("a/b:c?")), QStringLiteral("a-b-c-"));
+        QCOMPARE(core::SanitizeFileName(QStringLiteral("2026_12_10_09时05分07秒.txt")),
+                 QStringLiteral("2026_12_10_09时05分07秒.txt"));
+        QCOMPARE(core::TrimTrailingBlanks(QStringLiteral("ab ") + QChar(0) + QChar(255) + u' '), QStringLiteral("ab"));
+        QCOMPARE(core::TrimTrailingBlanks(QStringLiteral("   ")), QString());
+    }
+
+    void findListItem() {
+        const QStringList items = {QStringLiteral("x"), QStringLiteral("ABC"), QStringLiteral("abc")};
+        QCOMPARE(core::FindListItem(items, QStringLiteral("abc"), false), 1);
+        QCOMPARE(core::FindListItem(items, QStringLiteral("abc"), true), 2);
+        QCOMPARE(core::FindListItem(items, QStringLiteral("Abc"), true), -1);
+    }
+
+    void recreateFolderEmptiesReadOnlyContent() {
+        const QString folder = dir_.filePath(QStringLiteral("h"));
+        QDir().mkpath(folder + QStringLiteral("/sub"));
+        const QString file = folder + QStringLiteral("/sub/r.txt");
+        QVERIFY(core::WriteTextFile(QStringLiteral("x"), file));
+        QFile::setPermissions(file, QFile::ReadOwner);
+        QFile::setPermissions(folder + QStringLiteral("/sub"), QFile::ReadOwner | QFile::ExeOwner);
+        core::RecreateFolder(folder);
+        QVERIFY(QDir(folder).exists());
+        QCOMPARE(core::CountFiles(folder), 0);
+        QVERIFY(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTextFiles)
+#include "tst_textfiles.moc"

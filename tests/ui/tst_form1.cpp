@@ -1,0 +1,349 @@
+#include "ui/Form1.h"
+#include "ui/WindowHelpers.h"
+
+#include "ProgramFolder.h"
+#include "ScriptedDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <memory>
+
+using core::MsgIcon;
+using core::MsgResult;
+
+namespace {
+
+struct Fixture {
+    ProgramFolder folder;
+    core::AppState state;
+    ScriptedDialogs dialogs;
+    QRandomGenerator rng{42};
+    std::unique_ptr<ui::Form1> form;
+    bool ended = false;
+
+    explicit Fixture(const QString& commandLine = {}, bool load = true) {
+        state.AppFolder = folder.path();
+        if (load) this->load(commandLine);
+    }
+    void load(const QString& commandLine = {}) {
+        form = std::make_unique<ui::Form1>(state, dialogs, rng);
+        form->setProcessEnd([this] { ended = true; });
+        QVERIFY(form->Form_Load(commandLine));
+    }
+    void useNameFile(const QString& name, const QByteArray& bytes) {
+        folder.write(QStringLiteral("文本[姓名]文件/") + name, bytes);
+        form->Option抽取方式_Click(1);
+        QVERIFY(ui::SelectListItem(form->Combo选择姓名文件, name, false));
+    }
+    QString draw() {
+        QTest::mouseClick(form->Command开始, Qt::LeftButton);
+        QTest::mouseClick(form->Command确定, Qt::LeftButton);
+        return form->Label结果2->text();
+    }
+    QStringList historyFiles() const {
+        return QDir(folder.file(QStringLiteral("历史记录"))).entryList(QDir::Files);
+    }
+};
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private slots:
+    void numbersStartAndConfirm() {
+        Fixture f;
+        f.form->Option抽取方式_Click(0);
+        QCOMPARE(f.form->candidates().count(), 60);
+        f.form->Check自动排除->setChecked(true);
+
+        QTest::mouseClick(f.form->Command开始, Qt::LeftButton);
+        QVERIFY(!f.form->Command开始->isEnabled());
+        QVERIFY(f.form->Command确定->isEnabled());
+        QVERIFY(!f.form->DrawStopped);
+        QVERIFY(f.form->TimerCreating->isActive());
+        QTest::qWait(120); // a few 40 ms ticks
+        QTest::mouseClick(f.form->Command确定, Qt::LeftButton);
+
+        const QString result = f.form->Label结果2->text();
+        QVERIFY(result.toInt() >= 1 && result.toInt() <= 60);
+        QCOMPARE(result, f.state.CurrentDrawText);
+        QVERIFY(f.form->Label结果2->isVisibleTo(f.form.get()));
+        QVERIFY(!f.form->Label结果->isVisibleTo(f.form.get()));
+        QVERIFY(f.form->DrawStopped);
+        QVERIFY(f.form->Command开始->isEnabled());
+        QCOMPARE(f.form->TextSet[3]->text(), result);
+        QCOMPARE(f.form->candidates().count(), 59);
+        QCOMPARE(f.form->candidates().indexOf(result), -1);
+        QCOMPARE(f.state.History.count(), 1);
+        QCOMPARE(f.state.History.last().Mode, QStringLiteral("抽数字     "));
+
+        // A second draw joins the excluded numbers with one blank.
+        const QString second = f.draw();
+        QCOMPARE(f.form->TextSet[3]->text(), result + u' ' + second);
+    }
+
+    void startOnEmptyListWarns() {
+        Fixture f;
+        f.form->Option抽取方式_Click(1); // names mode, no file chosen
+        QVERIFY(f.form->candidates().isEmpty());
+        QTest::mouseClick(f.form->Command开始, Qt::LeftButton);
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.dialogs.messages[0].text,
+                 QStringLiteral("候选列表现在是空的！请先选定一个项目？作好相关设置？或重置候选列表？清除已抽名单？"));
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Exclamation);
+        QVERIFY(f.form->Command开始->isEnabled());
+        QVERIFY(f.form->DrawStopped);
+    }
+
+    void nameFileWithBlankLines() {
+        Fixture f;
+        f.useNameFile(QStringLiteral("一班.txt"), "\r\n张三\r\n\r\n李四\r\n  \r\n王五\r\n\r\n");
+        QCOMPARE(f.form->candidates().texts(), (QStringList{"张三", "李四", "  ", "王五"}));
+        QCOMPARE(f.form->NameFilePath, f.folder.file(QStringLiteral("文本[姓名]文件/一班.txt")));
+    }
+
+    void drawnNamesGoRedIntoTheBlockList() {
+        Fixture f;
+        f.useNameFile(QStringLiteral("names.txt"), "Tom\r\nAnn\r\ntom\r\nBob\r\n");
+        f.form->Check自动排除已抽2->setChecked(true);
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("Tommy"));
+        f.form->CommandReset_Click();
+        QCOMPARE(f.form->candidates().count(), 4);
+
+        QStringList drawn;
+        for (int i = 0; i < 4; ++i) drawn << f.draw();
+        QVERIFY(f.form->candidates().isEmpty());
+        QCOMPARE(f.state.History.count(), 4);
+
+        // Each result on its own line, in red; "Tom" though "Tommy" is there already.
+        const QTextDocument* doc = f.form->RichTextBox屏蔽列表->document();
+        QStringList lines = f.form->RichTextBox屏蔽列表->toPlainText().split(u'\n');
+        QCOMPARE(lines.takeFirst(), QStringLiteral("Tommy"));
+        QCOMPARE(lines.size(), 4);
+        for (int i = 1; i < doc->blockCount(); ++i) {
+            const QTextBlock b = doc->findBlockByNumber(i);
+            QCOMPARE(b.begin().fragment().charFormat().foreground().color(), QColor(255, 0, 0));
+        }
+        // A reset keeps the blocked names out, case ignored.
+        f.form->CommandReset_Click();
+        QVERIFY(f.form->candidates().isEmpty());
+    }
+
+    void blockListFilterIgnoresCaseOnlyInFileModes() {
+        Fixture f;
+        f.useNameFile(QStringLiteral("names.txt"), "Tom\r\nTOM\r\nAnn\r\nTom\r\n");
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("tom"));
+        f.form->Check自动排除已抽2->setChecked(true);
+        f.form->CommandReset_Click();
+        QCOMPARE(f.form->candidates().texts(), QStringList{"Ann"});
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("5"));
+        f.form->Option抽取方式_Click(0);
+        QCOMPARE(f.form->candidates().indexOf(QStringLiteral("5")), 4); // never applied to numbers
+    }
+
+    void confirmRemovesOnlyTheFirstEqualEntry() {
+        Fixture f;
+        f.useNameFile(QStringLiteral("dup.txt"), "A\r\nA\r\n");
+        f.form->Check自动排除已抽2->setChecked(true);
+        QCOMPARE(f.draw(), QStringLiteral("A"));
+        QCOMPARE(f.form->candidates().texts(), QStringList{"A"});
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QStringLiteral("A"));
+    }
+
+    void undo() {
+        Fixture f;
+        f.form->menu_撤消->trigger();
+        QCOMPARE(f.dialogs.texts(), QStringList{"本次抽取还没有记录可以被撤消。"});
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
+
+        f.useNameFile(QStringLiteral("abcdefghijklmn.txt"), "Ann\r\nBob\r\n");
+        f.form->Check自动排除已抽2->setChecked(true);
+        const QString result = f.draw();
+        QCOMPARE(f.form->candidates().count(), 1);
+
+        // Cancel (the default) keeps everything.
+        f.dialogs.messages.clear();
+        f.form->menu_撤消->trigger();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        const core::Message& ask = f.dialogs.messages[0];
+        QCOMPARE(ask.text, QStringLiteral("真的要撤消") + core::GeneralDateTime(f.state.History.last().Time) +
+                               QStringLiteral("抽取的 ") + result + QStringLiteral(" 吗？"));
+        QCOMPARE(ask.icon, MsgIcon::Exclamation);
+        QCOMPARE(ask.defaultButton, std::optional(MsgResult::Cancel));
+        QCOMPARE(f.state.History.count(), 1);
+
+        // OK gives the result back to the list; the block list stays as it is.
+        f.dialogs.answers.enqueue(MsgResult::OK);
+        f.form->menu_撤消->trigger();
+        QCOMPARE(f.state.History.count(), 0);
+        QCOMPARE(f.form->candidates().count(), 2);
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), result);
+    }
+
+    void undoOnlyForTheCurrentSource() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/other.txt"), "X\r\n");
+        f.useNameFile(QStringLiteral("names.txt"), "Ann\r\n");
+        f.draw();
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("other.txt"), false));
+        f.dialogs.messages.clear();
+        f.form->menu_撤消->trigger();
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(f.state.History.count(), 1);
+    }
+
+    void undoAddsResultOnlyWhenMissing() {
+        Fixture f;
+        f.useNameFile(QStringLiteral("names.txt"), "Ann\r\n");
+        f.draw(); // no exclusion: Ann stays in the list
+        f.dialogs.answers.enqueue(MsgResult::OK);
+        f.form->menu_撤消->trigger();
+        QCOMPARE(f.form->candidates().texts(), QStringList{"Ann"});
+    }
+
+    void closingWhileRollingWritesTheHistory() {
+        Fixture f;
+        f.form->Option抽取方式_Click(0);
+        f.draw();
+        QTest::mouseClick(f.form->Command开始, Qt::LeftButton);
+        QVERIFY(!f.form->DrawStopped);
+        f.form->show();
+        f.form->close();
+        QVERIFY(f.form->DrawStopped);
+        QVERIFY(!f.form->TimerCreating->isActive());
+        QVERIFY(f.ended);
+        QVERIFY(!f.form->isVisible());
+        QCOMPARE(f.historyFiles().size(), 1);
+        QCOMPARE(f.state.History.count(), 0);
+        QCOMPARE(f.form->Label结果->text(), QStringLiteral("正在退出..."));
+    }
+
+    void deleteHistoryWhenExit() {
+        Fixture f({}, false);
+        f.folder.write(QStringLiteral("GeneralSet.dat"), "DeleteHistoryWhenExit=True\r\n");
+        f.load();
+        f.form->Option抽取方式_Click(0);
+        f.draw();
+        f.form->CommandExit_Click();
+        QVERIFY(f.historyFiles().isEmpty());
+        QVERIFY(QDir(f.folder.file(QStringLiteral("历史记录"))).exists());
+    }
+
+    void failedHistorySaveIsReported() {
+        Fixture f;
+        QDir(f.folder.file(QStringLiteral("历史记录"))).removeRecursively();
+        f.folder.write(QStringLiteral("历史记录"), "not a folder");
+        f.form->Option抽取方式_Click(0);
+        f.draw();
+        f.form->menu_打印历史记录->trigger();
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages[0].text.startsWith(QStringLiteral("保存抽取历史记录失败：")));
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
+        QCOMPARE(f.state.History.count(), 1); // kept for the next try
+    }
+
+    void printMenuWritesHistoryOnce() {
+        Fixture f;
+        f.form->Option抽取方式_Click(0);
+        for (int i = 0; i < 3; ++i) f.draw();
+        f.form->menu_打印历史记录->trigger();
+        QCOMPARE(f.historyFiles().size(), 1);
+        const QStringList lines = QString::fromUtf8(f.folder.read(QStringLiteral("历史记录/") + f.historyFiles()[0]))
+                                      .split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 5); // three records, the empty last line, and what follows its CR LF
+        QVERIFY(lines[0].startsWith(QStringLiteral("01 ")));
+        QVERIFY(lines[2].startsWith(QStringLiteral("03 ")));
+        QCOMPARE(lines[3], QString());
+        f.form->menu_打印历史记录->trigger();
+        QCOMPARE(f.historyFiles().size(), 1);
+    }
+
+    void clearHistory_data() {
+        QTest::addColumn<bool>("keepPending");
+        QTest::newRow("answer No keeps the pending records") << true;
+        QTest::newRow("answer Yes forgets them") << false;
+    }
+    void clearHistory() {
+        QFETCH(bool, keepPending);
+        Fixture f;
+        f.folder.write(QStringLiteral("历史记录/old.txt"), "x");
+        f.form->Option抽取方式_Click(0);
+        f.draw();
+        f.dialogs.answers << MsgResult::OK << (keepPending ? MsgResult::No : MsgResult::Yes);
+        f.form->menu_清除历史记录->trigger();
+        QCOMPARE(f.dialogs.texts(), (QStringList{"即将删掉所有抽取历史记录，并且不能恢复。确定吗？",
+                                                 "要清除本次运行后,所有未保存的抽取记录吗?(在内存里的)"}));
+        QCOMPARE(f.dialogs.messages[0].defaultButton, std::optional(MsgResult::Cancel));
+        QVERIFY(f.historyFiles().isEmpty());
+        QCOMPARE(f.state.History.count(), keepPending ? 1 : 0);
+        f.form->SaveDrawHistory();
+        QCOMPARE(f.historyFiles().size(), keepPending ? 1 : 0);
+    }
+
+    void fullFoldersAreOffered_data() {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("19999 files") << 19999 << false;
+        QTest::newRow("20000 files") << 20000 << true;
+    }
+    void fullFoldersAreOffered() {
+        QFETCH(int, files);
+        QFETCH(bool, asked);
+        Fixture f({}, false);
+        const QString dir = f.folder.file(QStringLiteral("历史记录/"));
+        for (int i = 0; i < files; ++i) QFile(dir + QString::number(i)).open(QIODevice::WriteOnly);
+        f.dialogs.answers << MsgResult::Cancel;
+        f.load();
+        QCOMPARE(f.dialogs.messages.size(), asked ? 1 : 0);
+        if (asked)
+            QCOMPARE(f.dialogs.messages[0].text,
+                     QStringLiteral("抽取历史记录中的文件数已达到20000个，现在要清除这些记录吗？建议清除以方便管理！"));
+    }
+
+    void commandLinePlacesTheWindow_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        const QRect s = QGuiApplication::primaryScreen()->geometry();
+        QTest::newRow("within the screen") << "1500 1200" << 100 << 80;
+        QTest::newRow("near the right edge") << "30000 300" << (s.width() * 15 - 800) / 15 << 20;
+        QTest::newRow("text counts as 0") << "abc" << 0 << 0;
+    }
+    void commandLinePlacesTheWindow() {
+        QFETCH(QString, commandLine);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        Fixture f(commandLine);
+        QCOMPARE(f.form->pos(), QPoint(left, top));
+    }
+
+    void unknownOptionIsReported() {
+        Fixture f({}, false);
+        f.folder.write(QStringLiteral("GeneralSet.dat"), "RandomWaitingList=True\r\n\r\nAutoSetFontSize\r\nColour=3\r\n");
+        f.load();
+        QCOMPARE(f.dialogs.texts(), QStringList{"Colour=3无法识别！"});
+        QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("读取选项设置错误！"));
+        QVERIFY(f.state.Options.RandomWaitingList);
+    }
+
+    void windowShowsAfterLoad() {
+        Fixture f;
+        QVERIFY(!f.form->isVisible());
+        QTRY_VERIFY(f.form->isVisible());
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

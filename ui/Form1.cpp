@@ -1,0 +1,315 @@
+#include "ui/Form1.h"
+
+#include "core/NumberText.h"
+#include "core/TextFiles.h"
+#include "ui/WindowHelpers.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace ui {
+
+using core::MsgIcon;
+
+namespace {
+
+template <class W> W* Named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+
+QAction* NamedAction(QMenu* menu, const QString& caption, const QString& name) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
+
+} // namespace
+
+Form1::Form1(core::AppState& state, core::Dialogs& dialogs, QRandomGenerator& rng, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), rng_(rng) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(core::kAppTitle);
+    buildControls();
+    buildMenus();
+    connectHandlers();
+    resize(1000, 700);
+}
+
+void Form1::buildControls() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    setCentralWidget(central);
+
+    // The result display: three labels stacked exactly over the background.
+    Image底图Middle = Named(new QLabel(central), QStringLiteral("Image底图Middle"));
+    Image底图Middle->setFixedHeight(220);
+    Image底图Middle->setStyleSheet(QStringLiteral("background-color: #1f3a5f;"));
+    auto* stack = new QGridLayout(Image底图Middle);
+    stack->setContentsMargins(0, 0, 0, 0);
+    QFont displayFont;
+    displayFont.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
+    displayFont.setPointSize(80);
+    for (QLabel** l : {&Label结果参照, &Label结果2, &Label结果}) {
+        *l = new QLabel(Image底图Middle);
+        (*l)->setAlignment(Qt::AlignCenter);
+        (*l)->setFont(displayFont);
+        (*l)->setStyleSheet(QStringLiteral("background: transparent;"));
+        stack->addWidget(*l, 0, 0);
+    }
+    Label结果参照->setObjectName(QStringLiteral("Label结果参照"));
+    Label结果2->setObjectName(QStringLiteral("Label结果2"));
+    Label结果->setObjectName(QStringLiteral("Label结果"));
+    Label结果->setText(QStringLiteral("----"));
+    Label结果2->hide();
+    outer->addWidget(Image底图Middle);
+
+    auto* buttons = Named(new QFrame(central), QStringLiteral("Frame中央按钮"));
+    auto* row = new QHBoxLayout(buttons);
+    Command开始 = Named(new QPushButton(QStringLiteral("开始"), buttons), QStringLiteral("Command开始"));
+    Command确定 = Named(new QPushButton(QStringLiteral("确定"), buttons), QStringLiteral("Command确定"));
+    CommandReset = Named(new QPushButton(QStringLiteral("重置候选列表"), buttons), QStringLiteral("CommandReset"));
+    CommandExit = Named(new QPushButton(QStringLiteral("退出"), buttons), QStringLiteral("CommandExit"));
+    Image声音控制 = Named(new QToolButton(buttons), QStringLiteral("Image声音控制"));
+    Image声音控制->setProperty("Tag", QStringLiteral("有声"));
+    Image声音控制->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
+    Image声音控制->setToolTip(QStringLiteral("声音开关"));
+    for (QPushButton* b : {Command开始, Command确定}) {
+        b->setMinimumSize(160, 48);
+        QFont f = b->font();
+        f.setPointSize(16);
+        b->setFont(f);
+    }
+    Command确定->setEnabled(false);
+    row->addStretch();
+    row->addWidget(Command开始);
+    row->addWidget(Command确定);
+    row->addSpacing(24);
+    row->addWidget(CommandReset);
+    row->addWidget(Image声音控制);
+    row->addWidget(CommandExit);
+    row->addStretch();
+    outer->addWidget(buttons);
+
+    auto* lower = Named(new QFrame(central), QStringLiteral("Frame装着下部所有东西的容器"));
+    auto* lowerRow = new QHBoxLayout(lower);
+    lowerRow->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(lower, 1);
+
+    auto* left = new QVBoxLayout;
+    lowerRow->addLayout(left, 1);
+    auto* modes = new QGroupBox(QStringLiteral("抽取方式"), lower);
+    auto* modeRow = new QHBoxLayout(modes);
+    const QString captions[] = {QStringLiteral("抽数字"), QStringLiteral("抽文本(名字)"), QStringLiteral("抽题目")};
+    for (int i = 0; i < 3; ++i)
+        Option抽取方式[i] = Named(new QRadioButton(captions[i], modes), QStringLiteral("Option抽取方式%1").arg(i));
+    Option抽取方式[1]->setToolTip(QStringLiteral("可以抽图片"));
+    Option抽取方式[2]->setToolTip(QStringLiteral("这种模式最好全屏"));
+    for (int i : {0, 2, 1}) modeRow->addWidget(Option抽取方式[i]);
+    left->addWidget(modes);
+
+    Frame抽取数字 = Named(new QFrame(lower), QStringLiteral("Frame抽取数字"));
+    auto* numbers = new QGridLayout(Frame抽取数字);
+    Combo项目 = Named(new QComboBox(Frame抽取数字), QStringLiteral("Combo项目"));
+    Combo项目->setEditable(true);
+    Combo项目->setEditText(QStringLiteral("选择项目"));
+    Combo项目->setToolTip(QStringLiteral("未选定任何项目，当前编辑将不被保存。"));
+    numbers->addWidget(new QLabel(QStringLiteral("项目："), Frame抽取数字), 0, 0);
+    numbers->addWidget(Combo项目, 0, 1, 1, 3);
+    const QString setLabels[] = {QStringLiteral("最小值："), QStringLiteral("最大值："), QStringLiteral("步长："),
+                                 QStringLiteral("排除：")};
+    const QString setTexts[] = {QStringLiteral("1"), QStringLiteral("60"), QStringLiteral("1"), QString()};
+    const int setRows[] = {1, 1, 2, 3};
+    const int setColumns[] = {0, 2, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        TextSet[i] = Named(new QLineEdit(setTexts[i], Frame抽取数字), QStringLiteral("TextSet%1").arg(i));
+        numbers->addWidget(new QLabel(setLabels[i], Frame抽取数字), setRows[i], setColumns[i]);
+        numbers->addWidget(TextSet[i], setRows[i], setColumns[i] + 1, 1, i == 3 ? 3 : 1);
+    }
+    TextSet[3]->setToolTip(QStringLiteral("请用空格分隔各个数字"));
+    Check自动排除 = Named(new QCheckBox(QStringLiteral("自动排除"), Frame抽取数字), QStringLiteral("Check自动排除"));
+    numbers->addWidget(Check自动排除, 4, 0, 1, 4);
+    left->addWidget(Frame抽取数字);
+
+    Frame抽取姓名 = Named(new QFrame(lower), QStringLiteral("Frame抽取姓名"));
+    auto* files = new QGridLayout(Frame抽取姓名);
+    Combo选择姓名文件 = Named(new QComboBox(Frame抽取姓名), QStringLiteral("Combo选择姓名文件"));
+    Combo选择姓名文件->setPlaceholderText(QStringLiteral("请选择"));
+    files->addWidget(new QLabel(QStringLiteral("选择文件"), Frame抽取姓名), 0, 0);
+    files->addWidget(Combo选择姓名文件, 0, 1);
+    Frame抽取姓名->hide();
+    left->addWidget(Frame抽取姓名);
+
+    Check自动排除已抽2 =
+        Named(new QCheckBox(QStringLiteral("排除已抽中的（加入屏蔽列表）"), lower), QStringLiteral("Check自动排除已抽2"));
+    left->addWidget(Check自动排除已抽2);
+    left->addStretch();
+
+    auto* right = new QGridLayout;
+    lowerRow->addLayout(right, 1);
+    right->addWidget(new QLabel(QStringLiteral("候选列表"), lower), 0, 0);
+    right->addWidget(new QLabel(QStringLiteral("屏蔽列表"), lower), 0, 1);
+    List抽我 = Named(new QListView(lower), QStringLiteral("List抽我"));
+    List抽我->setModel(&candidates_);
+    List抽我->setUniformItemSizes(true); // keeps a list of millions quick
+    List抽我->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    right->addWidget(List抽我, 1, 0);
+    RichTextBox屏蔽列表 = Named(new QTextEdit(lower), QStringLiteral("RichTextBox屏蔽列表"));
+    RichTextBox屏蔽列表->setAcceptRichText(true);
+    right->addWidget(RichTextBox屏蔽列表, 1, 1);
+
+    TimerCreating = Named(new QTimer(this), QStringLiteral("TimerCreating"));
+    TimerCreating->setInterval(40);
+    Timer播放抽取中声音 = Named(new QTimer(this), QStringLiteral("Timer播放抽取中声音"));
+    TimerShowAdvance = Named(new QTimer(this), QStringLiteral("TimerShowAdvance"));
+    TimerShowAdvance->setSingleShot(true);
+    TimerShowAdvance->setInterval(1);
+}
+
+void Form1::buildMenus() {
+    QMenu* system = menuBar()->addMenu(QStringLiteral("系统"));
+    menu锁定 = NamedAction(system, QStringLiteral("锁定"), QStringLiteral("menu锁定"));
+    menu锁定->setCheckable(true);
+    system->addSeparator();
+    menu退出 = NamedAction(system, QStringLiteral("退出"), QStringLiteral("menu退出"));
+
+    QMenu* draw = menuBar()->addMenu(QStringLiteral("抽取"));
+    menu_撤消 = NamedAction(draw, QStringLiteral("撤消上一次抽取"), QStringLiteral("menu_撤消"));
+    menu_撤消->setShortcut(QKeySequence::Undo);
+    menu_重置候选列表 = NamedAction(draw, QStringLiteral("重置候选列表"), QStringLiteral("menu_重置候选列表"));
+
+    QMenu* history = menuBar()->addMenu(QStringLiteral("历史记录"));
+    menu_查看历史记录 = NamedAction(history, QStringLiteral("查看历史记录"), QStringLiteral("menu_查看历史记录"));
+    menu_打印历史记录 = NamedAction(history, QStringLiteral("查看/打印历史记录"), QStringLiteral("menu_打印历史记录"));
+    menu_清除历史记录 = NamedAction(history, QStringLiteral("清除历史记录"), QStringLiteral("menu_清除历史记录"));
+    history->addSeparator();
+    menu_清除高级抽取记录文本文件 = NamedAction(history, QStringLiteral("清除高级抽取记录文件"),
+                                                QStringLiteral("menu_清除高级抽取记录文本文件"));
+    menu_清除高级抽取记录文本文件->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+}
+
+void Form1::connectHandlers() {
+    connect(Command开始, &QPushButton::clicked, this, &Form1::Command开始_Click);
+    connect(Command确定, &QPushButton::clicked, this, &Form1::Command确定_Click);
+    connect(CommandReset, &QPushButton::clicked, this, &Form1::CommandReset_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form1::CommandExit_Click);
+    connect(Image声音控制, &QToolButton::clicked, this, &Form1::Image声音控制_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(Option抽取方式[i], &QRadioButton::clicked, this, [this, i] { Option抽取方式_Click(i); });
+    connect(Combo选择姓名文件, &QComboBox::activated, this, &Form1::Combo选择姓名文件_Click);
+    connect(TimerCreating, &QTimer::timeout, this, &Form1::TimerCreating_Timer);
+    connect(Timer播放抽取中声音, &QTimer::timeout, this, &Form1::Timer播放抽取中声音_Timer);
+    connect(TimerShowAdvance, &QTimer::timeout, this, [this] { show(); });
+    connect(menu_撤消, &QAction::triggered, this, &Form1::menu_撤消_Click);
+    connect(menu_重置候选列表, &QAction::triggered, this, &Form1::CommandReset_Click);
+    connect(menu_查看历史记录, &QAction::triggered, this, &Form1::menu_查看历史记录_Click);
+    connect(menu_打印历史记录, &QAction::triggered, this, &Form1::menu_打印历史记录_Click);
+    connect(menu_清除历史记录, &QAction::triggered, this, &Form1::menu_清除历史记录_Click);
+    connect(menu_清除高级抽取记录文本文件, &QAction::triggered, this, &Form1::menu_清除高级抽取记录文本文件_Click);
+    connect(menu退出, &QAction::triggered, this, &QWidget::close);
+}
+
+core::MsgResult Form1::message(const QString& text, MsgIcon icon, core::MsgButtons buttons,
+                               std::optional<core::MsgResult> defaultButton) {
+    return dialogs_.message(text, icon, buttons, defaultButton);
+}
+
+bool Form1::Form_Load(const QString& commandLine) {
+    menu_清除高级抽取记录文本文件->setProperty("Tag", QStringLiteral("lock"));
+    if (state_.AppFolder.isEmpty()) state_.AppFolder = QCoreApplication::applicationDirPath();
+    if (!state_.AppFolder.endsWith(u'/')) state_.AppFolder += u'/';
+    CheckRecordFileCounts();
+    BaseDisplayHeight = ToTwips(Image底图Middle->height());
+
+    LoadGeneralSettings();
+    if (state_.Options.AutoSetFontSize) {
+        QFont f = Label结果->font();
+        f.setPointSize(85);
+        Label结果->setFont(f);
+        Label结果2->setFont(f);
+    }
+    LoadProjectInfo();
+
+    placeWindow(commandLine);
+    DisplayHeight = ToTwips(Image底图Middle->height());
+    SetWindowTopmost(this, false);
+    const QRect screen = ScreenRect();
+    StartScreenWidth = ToTwips(screen.width());
+    if (screen.width() < 1024 || screen.height() < 768) {
+        message(QStringLiteral("屏幕分辨率必须在1024*768以上才能正常运行本软件！"), MsgIcon::Critical);
+        return false;
+    }
+    TimerShowAdvance->start();
+    return true;
+}
+
+void Form1::placeWindow(const QString& commandLine) {
+    const QRect screen = ScreenRect();
+    if (commandLine.trimmed().isEmpty()) {
+        move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+        return;
+    }
+    // Left and top in twips, kept at least 800 and 600 twips inside the screen.
+    const QStringList parts = commandLine.split(u' ');
+    double left = core::LeadingNumber(parts.value(0));
+    double top = core::LeadingNumber(parts.value(1));
+    const double screenW = ToTwips(screen.width());
+    const double screenH = ToTwips(screen.height());
+    if (left >= screenW - 800) left = screenW - 800;
+    if (top >= screenH - 600) top = screenH - 600;
+    move(ToPixels(left), ToPixels(top));
+}
+
+void Form1::LoadGeneralSettings() {
+    const QString text = core::ReadTextFile(state_.AppFolder + QLatin1String(core::GeneralOptions::kFileName));
+    for (const QString& line : state_.Options.read(text))
+        dialogs_.message(core::Message{line + QStringLiteral("无法识别！"), MsgIcon::Critical, core::MsgButtons::OK,
+                                       std::nullopt, QStringLiteral("读取选项设置错误！")});
+}
+
+void Form1::LoadProjectInfo() {
+    const QStringList lines = core::ReadTextFile(state_.AppFolder + QStringLiteral("XiangMu.dat")).split(QStringLiteral("\r\n"));
+    state_.ReviewProjectName = lines.value(0);
+    state_.ReviewTime = lines.value(1);
+    state_.ReviewPlace = lines.value(2);
+}
+
+void Form1::CommandExit_Click() {
+    Label结果->setText(QStringLiteral("正在退出..."));
+    Label结果2->setText(Label结果->text());
+    QCoreApplication::processEvents();
+    SaveDrawHistory();
+    if (state_.Options.DeleteHistoryWhenExit) ClearHistoryRecords(false);
+    DrawStopped = true;
+    TimerCreating->stop();
+    stopSound(QStringLiteral("Working"));
+    exiting_ = true;
+    close();
+    if (endProcess_) endProcess_();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Every way of closing goes through the exit routine; its own close() is
+    // swallowed while this one runs, so this close is the one that ends.
+    if (!exiting_) {
+        DrawStopped = true;
+        CommandExit_Click();
+    }
+    event->setAccepted(exiting_);
+}
+
+} // namespace ui

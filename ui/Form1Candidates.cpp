@@ -1,0 +1,108 @@
+#include "ui/Form1.h"
+
+#include "core/CandidateSources.h"
+#include "core/NumberText.h"
+#include "core/TextFiles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+
+const QString kNameFolder = QStringLiteral("文本[姓名]文件/");
+const QString kQuestionFolder = QStringLiteral("题目文件/");
+
+} // namespace
+
+int Form1::drawMode() const {
+    for (int i = 0; i < 3; ++i)
+        if (Option抽取方式[i]->isChecked()) return i;
+    return 0; // nothing chosen yet counts as numbers
+}
+
+QString Form1::modeFolder() const {
+    return state_.AppFolder + (drawMode() == 1 ? kNameFolder : kQuestionFolder);
+}
+
+void Form1::CommandReset_Click() {
+    Command开始->setEnabled(true);
+    Command确定->setEnabled(false);
+    TimerCreating->stop();
+    DrawStopped = true;
+    Label结果->setText(QStringLiteral("----"));
+    Label结果->show();
+    Label结果2->hide();
+
+    auto value = [this](int i) { return core::LeadingNumber(TextSet[i]->text()); };
+    FillCandidateList(value(0), value(1), value(2), TextSet[3]);
+    if (drawMode() != 0 && Check自动排除已抽2->isChecked()) candidates_.removeAllOf(blockListLines());
+
+    Timer播放抽取中声音->stop();
+    stopSound(QStringLiteral("Working"));
+    AnswerSeconds = 0;
+    CurHasLoadedPicList = false;
+    Command开始->setFocus();
+}
+
+void Form1::FillCandidateList(double from, double to, double step, const QLineEdit* excluded) {
+    candidates_.clear();
+    const int mode = drawMode();
+    if (mode == 0) {
+        // A number list keeps its ascending order; it is never shuffled.
+        candidates_.setNumbers(core::NumberRange(from, to, step, excluded->text()));
+        return;
+    }
+    if (Combo选择姓名文件->currentIndex() < 0) return;
+    QString text;
+    if (mode == 1) {
+        NameFilePath = state_.AppFolder + kNameFolder + Combo选择姓名文件->currentText();
+        text = core::ReadTextFile(NameFilePath);
+    }
+    if (text.isEmpty()) return;
+    candidates_.setTexts(core::NameLines(text));
+    if (state_.Options.RandomWaitingList) ShuffleCandidateList();
+}
+
+void Form1::ShuffleCandidateList() {
+    if (!candidates_.isEmpty()) candidates_.shuffle(rng_);
+}
+
+void Form1::Option抽取方式_Click(int index) {
+    Option抽取方式[index]->setChecked(true);
+    Frame抽取数字->setVisible(index == 0);
+    Frame抽取姓名->setVisible(index != 0);
+    if (index != 0) {
+        Combo选择姓名文件->clear();
+        const QString folder = modeFolder();
+        QDir().mkpath(folder);
+        const QStringList patterns =
+            index == 1 ? QStringList{QStringLiteral("*.txt")} : QStringList{QStringLiteral("*.doc"), QStringLiteral("*.docx")};
+        const QStringList names = QDir(folder).entryList(patterns, QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QString& name : names)
+            if (index == 1 || !name.contains(u'~')) Combo选择姓名文件->addItem(name); // "~" marks a lock file
+        Combo选择姓名文件->setCurrentIndex(-1);
+    }
+    CommandReset_Click();
+}
+
+void Form1::Combo选择姓名文件_Click() {
+    CommandReset_Click();
+}
+
+QStringList Form1::blockListLines() const {
+    QString text = RichTextBox屏蔽列表->toPlainText();
+    text.replace(QChar::LineSeparator, u'\n');
+    return text.split(u'\n');
+}
+
+} // namespace ui

@@ -1,0 +1,151 @@
+#include "ui/Form1.h"
+
+#include "core/FileNames.h"
+#include "core/Masking.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace ui {
+
+using core::MsgIcon;
+
+QString Form1::currentModeCaption() const {
+    return Option抽取方式[drawMode()]->text();
+}
+
+QString Form1::currentSource() const {
+    return drawMode() == 0 ? Combo项目->currentText() : Combo选择姓名文件->currentText();
+}
+
+void Form1::Command开始_Click() {
+    if (candidates_.isEmpty()) {
+        message(QStringLiteral("候选列表现在是空的！请先选定一个项目？作好相关设置？或重置候选列表？清除已抽名单？"),
+                MsgIcon::Exclamation);
+        return;
+    }
+    Command开始->setEnabled(false);
+    TimerCreating->start();
+    Command确定->setEnabled(true);
+    Command确定->setFocus();
+    DrawStopped = false;
+    Label结果2->hide();
+    Label结果->show();
+    // Pick at once, so that a Stop before the first tick cannot confirm the previous result.
+    TimerCreating_Timer();
+    Timer播放抽取中声音->setInterval(1);
+    Timer播放抽取中声音->start();
+}
+
+void Form1::TimerCreating_Timer() {
+    RollingTickDone = false;
+    if (const auto picked = PickRandomCandidate()) {
+        state_.CurrentDrawText = *picked;
+        const core::GeneralOptions& o = state_.Options;
+        Label结果->setText(o.RandomFlashing
+                               ? core::MaskText(*picked, o.RandomFlashingStyle, o.RandomFlashing_Wei_1,
+                                                o.RandomFlashing_Wei_2, o.RandomFlashing_Wei_3, o.RandomFlashing_Wei_4,
+                                                o.RandomFlashing_CharStyle, o.RandomFlashing_MyChar, rng_)
+                               : *picked);
+    }
+    RollingTickDone = true;
+}
+
+std::optional<QString> Form1::PickRandomCandidate() {
+    if (DrawStopped || candidates_.isEmpty()) return std::nullopt;
+    return candidates_.pick(rng_);
+}
+
+void Form1::Command确定_Click() {
+    Command确定->setEnabled(false);
+    DrawStopped = true;
+    TimerCreating->stop();
+
+    const QString result = state_.CurrentDrawText;
+    Label结果->setText(result);
+    Label结果2->setText(result);
+    Label结果2->show();
+    Label结果->hide();
+
+    const int mode = drawMode();
+    const bool numbersExclude = mode == 0 && Check自动排除->isChecked();
+    if (numbersExclude) {
+        const QString excluded = TextSet[3]->text();
+        TextSet[3]->setText(excluded.isEmpty() ? result : excluded + u' ' + result);
+    }
+    if (Check自动排除已抽2->isChecked() || numbersExclude) candidates_.removeFirst(result);
+
+    state_.History.append(currentModeCaption(), currentSource(), result, QDateTime::currentDateTime());
+
+    if (!menu锁定->isChecked()) Command开始->setEnabled(true);
+    Timer播放抽取中声音->stop();
+    stopSound(QStringLiteral("Working"));
+    playSound(QStringLiteral("OK"));
+
+    if (mode != 0 && Check自动排除已抽2->isChecked()) appendToBlockList(result);
+}
+
+void Form1::appendToBlockList(const QString& result) {
+    // Whole lines are compared: a name that is part of a longer blocked name still goes in.
+    if (blockListLines().contains(result)) return;
+    const bool empty = RichTextBox屏蔽列表->document()->isEmpty();
+    QTextCursor cursor(RichTextBox屏蔽列表->document());
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat red;
+    red.setForeground(QColor(255, 0, 0));
+    if (!empty) cursor.insertBlock();
+    cursor.insertText(result, red);
+}
+
+void Form1::menu_撤消_Click() {
+    core::RunHistory& history = state_.History;
+    if (history.count() == 0) {
+        message(QStringLiteral("本次抽取还没有记录可以被撤消。"), MsgIcon::Critical);
+        return;
+    }
+    if (!history.lastMatches(currentModeCaption(), currentSource())) return;
+    const core::HistoryRecord& last = history.last();
+    const QString question = QStringLiteral("真的要撤消") + core::GeneralDateTime(last.Time) + QStringLiteral("抽取的 ") +
+                             last.Result + QStringLiteral(" 吗？");
+    if (message(question, MsgIcon::Exclamation, core::MsgButtons::OKCancel, core::MsgResult::Cancel) !=
+        core::MsgResult::OK)
+        return;
+    const QString result = core::TrimTrailingBlanks(last.Result);
+    if (candidates_.indexOf(result) < 0) candidates_.append(result);
+    history.removeLast();
+}
+
+void Form1::Timer播放抽取中声音_Timer() {
+    // Started at 1 ms so the sound begins at once; then a slower watch keeps it looping.
+    Timer播放抽取中声音->setInterval(100);
+    const QString working = state_.AppFolder + QStringLiteral("Sounds/Working.wav");
+    if (Image声音控制->property("Tag").toString() != QStringLiteral("无声") && !sounds_.isPlaying(working))
+        sounds_.play(working, true);
+}
+
+void Form1::Image声音控制_Click() {
+    const bool mute = Image声音控制->property("Tag").toString() != QStringLiteral("无声");
+    Image声音控制->setProperty("Tag", mute ? QStringLiteral("无声") : QStringLiteral("有声"));
+    Image声音控制->setIcon(style()->standardIcon(mute ? QStyle::SP_MediaVolumeMuted : QStyle::SP_MediaVolume));
+    if (mute) stopSound(QStringLiteral("Working"));
+}
+
+void Form1::playSound(const QString& name) {
+    if (Image声音控制->property("Tag").toString() == QStringLiteral("无声")) return;
+    sounds_.play(state_.AppFolder + QStringLiteral("Sounds/") + name + QStringLiteral(".wav"));
+}
+
+void Form1::stopSound(const QString& name) {
+    sounds_.stop(state_.AppFolder + QStringLiteral("Sounds/") + name + QStringLiteral(".wav"));
+}
+
+} // namespace ui

@@ -1,0 +1,76 @@
+#include "ui/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace ui {
+
+using core::MsgButtons;
+using core::MsgIcon;
+using core::MsgResult;
+
+namespace {
+
+QMessageBox::Icon ToQt(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton ToQt(MsgResult r) {
+    switch (r) {
+    case MsgResult::OK: return QMessageBox::Ok;
+    case MsgResult::Cancel: return QMessageBox::Cancel;
+    case MsgResult::Yes: return QMessageBox::Yes;
+    case MsgResult::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+// "Open" file filters are written "description|pattern|description|pattern".
+QString ToQtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + QStringLiteral(" (") + parts[i + 1] + u')';
+    return out.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+MsgResult QtDialogs::message(const core::Message& m) {
+    QMessageBox box(ToQt(m.icon), m.title, m.text, QMessageBox::NoButton, parent_);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint); // the main window is topmost too
+    QList<MsgResult> buttons;
+    switch (m.buttons) {
+    case MsgButtons::OK: buttons = {MsgResult::OK}; break;
+    case MsgButtons::OKCancel: buttons = {MsgResult::OK, MsgResult::Cancel}; break;
+    case MsgButtons::YesNo: buttons = {MsgResult::Yes, MsgResult::No}; break;
+    }
+    for (MsgResult b : buttons) box.addButton(ToQt(b));
+    box.setDefaultButton(ToQt(m.defaultButton.value_or(buttons.first())));
+    const int pressed = box.exec();
+    for (MsgResult b : buttons)
+        if (pressed == ToQt(b)) return b;
+    // Closed with Escape or the close box: the last button (Cancel, No, or OK).
+    return buttons.last();
+}
+
+std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok,
+                                               Qt::WindowStaysOnTopHint);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+QString QtDialogs::openFileName(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, QString(), ToQtFilter(filter));
+}
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+#include "core/Dialogs.h"
+
+class QWidget;
+
+namespace ui {
+
+// The real dialogs: message boxes, input boxes and file dialogs of Qt.
+class QtDialogs : public core::Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    using core::Dialogs::message;
+    core::MsgResult message(const core::Message& m) override;
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString openFileName(const QString& title, const QString& filter) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace ui

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for TovrelZandrel, builds it, and then either
+# starts the program (run) or runs every test (test).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
+    libzip-dev libfreexl-dev
+    fonts-wqy-microhei
+)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local preset=$1
+    cmake --preset "$preset"
+    cmake --build --preset "$preset"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build default
+    exec build/Zandrel/Zandrel
+    ;;
+test)
+    install_missing
+    build default
+    ctest --preset default
+    build asan
+    ctest --preset asan
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
