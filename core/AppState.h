@@ -1,5 +1,7 @@
 #pragma once
 #include "core/GeneralOptions.h"
+#include "core/LockPassword.h"
+#include "core/PictureList.h"
 #include "core/RunHistory.h"
 
 #include <QString>
@@ -13,12 +15,13 @@ struct AppState {
     QString CurrentDrawText;
     quint32 RollingColor = 16777215; // white
     quint32 FlashColor = 255;        // red
-    QString LockPassword;
+    core::LockPassword LockPassword;
     int LockState = 0;
     GeneralOptions Options;
     QString ReviewProjectName;
     QString ReviewTime;
     QString ReviewPlace;
+    core::PictureList PictureList;
 };
 
 } // namespace core

@@ -40,7 +40,8 @@ QStringList CandidateList::texts() const {
     if (!numeric_) return texts_;
     QStringList out;
     out.reserve(count());
-    for (double v : numbers_) out << FormatNumber(v);
+    for (double v : numbers_)
+        out << FormatNumber(v);
     return out;
 }
 
@@ -102,8 +103,10 @@ qsizetype CandidateList::indexOf(const QString& text) const {
 
 void CandidateList::removeAt(qsizetype i) {
     beginRemoveRows({}, int(i), int(i));
-    if (numeric_) numbers_.erase(numbers_.begin() + i);
-    else texts_.removeAt(i);
+    if (numeric_)
+        numbers_.erase(numbers_.begin() + i);
+    else
+        texts_.removeAt(i);
     endRemoveRows();
 }
 
@@ -116,7 +119,8 @@ bool CandidateList::removeFirst(const QString& text) {
 
 void CandidateList::removeAllOf(const QStringList& lines) {
     QSet<QString> blocked;
-    for (const QString& l : lines) blocked.insert(l.toCaseFolded());
+    for (const QString& l : lines)
+        blocked.insert(l.toCaseFolded());
     if (blocked.isEmpty() || isEmpty()) return;
     beginResetModel();
     if (numeric_) toTexts();
@@ -126,8 +130,10 @@ void CandidateList::removeAllOf(const QStringList& lines) {
 
 void CandidateList::shuffle(QRandomGenerator& rng) {
     beginResetModel();
-    if (numeric_) std::shuffle(numbers_.begin(), numbers_.end(), rng);
-    else std::shuffle(texts_.begin(), texts_.end(), rng);
+    if (numeric_)
+        std::shuffle(numbers_.begin(), numbers_.end(), rng);
+    else
+        std::shuffle(texts_.begin(), texts_.end(), rng);
     endResetModel();
 }
 

@@ -14,7 +14,8 @@ QStringList ExcludedTokens(const QString& excluded) {
 std::vector<double> NumberRange(double from, double to, double step, const QString& excluded) {
     if (!(to - from <= 10000 && to > from && step >= 0.001)) return {};
     std::vector<double> skip;
-    for (const QString& t : ExcludedTokens(excluded)) skip.push_back(LeadingNumber(t));
+    for (const QString& t : ExcludedTokens(excluded))
+        skip.push_back(LeadingNumber(t));
     std::sort(skip.begin(), skip.end());
 
     std::vector<double> out;

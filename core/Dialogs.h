@@ -27,6 +27,8 @@ public:
     virtual MsgResult message(const Message& m) = 0;
     // The typed text, or nothing on Cancel.
     virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // Like input, but the typed characters are hidden.
+    virtual std::optional<QString> password(const QString& prompt, const QString& title) = 0;
     // A file to open, or "" on Cancel.
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
 

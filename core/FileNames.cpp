@@ -20,7 +20,8 @@ QString SanitizeFileName(const QString& text) {
 
 QString TrimTrailingBlanks(const QString& text) {
     qsizetype n = text.size();
-    while (n > 0 && (text[n - 1] == u' ' || text[n - 1].unicode() == 0 || text[n - 1].unicode() == 255)) --n;
+    while (n > 0 && (text[n - 1] == u' ' || text[n - 1].unicode() == 0 || text[n - 1].unicode() == 255))
+        --n;
     return text.left(n);
 }
 

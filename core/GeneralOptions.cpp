@@ -6,7 +6,9 @@ namespace core {
 
 namespace {
 
-QString BoolText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+QString BoolText(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 } // namespace
 
@@ -23,12 +25,10 @@ QStringList GeneralOptions::read(const QString& text) {
                           {"RandomFlashing", &RandomFlashing},
                           {"DeleteHistoryWhenExit", &DeleteHistoryWhenExit},
                           {"AutoSetFontSize", &AutoSetFontSize}};
-    const Number numbers[] = {{"RandomFlashingStyle", &RandomFlashingStyle},
-                              {"RandomFlashing_Wei_1", &RandomFlashing_Wei_1},
-                              {"RandomFlashing_Wei_2", &RandomFlashing_Wei_2},
-                              {"RandomFlashing_Wei_3", &RandomFlashing_Wei_3},
-                              {"RandomFlashing_Wei_4", &RandomFlashing_Wei_4},
-                              {"RandomFlashing_CharStyle", &RandomFlashing_CharStyle}};
+    const Number numbers[] = {
+        {"RandomFlashingStyle", &RandomFlashingStyle},   {"RandomFlashing_Wei_1", &RandomFlashing_Wei_1},
+        {"RandomFlashing_Wei_2", &RandomFlashing_Wei_2}, {"RandomFlashing_Wei_3", &RandomFlashing_Wei_3},
+        {"RandomFlashing_Wei_4", &RandomFlashing_Wei_4}, {"RandomFlashing_CharStyle", &RandomFlashing_CharStyle}};
 
     QStringList unknown;
     for (const QString& line : text.split(QStringLiteral("\r\n"))) {

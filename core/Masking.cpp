@@ -10,7 +10,8 @@ QString RepeatText(int n, const QString& s) {
 
 QString RandomSymbols(int n, QRandomGenerator& rng) {
     QString out;
-    for (int i = 0; i < n; ++i) out += kMaskSymbols[int(rng.bounded(quint32(kMaskSymbols.size())))];
+    for (int i = 0; i < n; ++i)
+        out += kMaskSymbols[int(rng.bounded(quint32(kMaskSymbols.size())))];
     return out;
 }
 

@@ -8,7 +8,8 @@ namespace core {
 double LeadingNumber(const QString& text) {
     int i = 0;
     const int n = int(text.size());
-    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
     QString number;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) number += text[i++];
     bool digits = false;
@@ -32,7 +33,8 @@ double LeadingNumber(const QString& text) {
         QString exponent = QStringLiteral("e");
         if (j < n && (text[j] == u'+' || text[j] == u'-')) exponent += text[j++];
         const int firstDigit = j;
-        while (j < n && text[j] >= u'0' && text[j] <= u'9') exponent += text[j++];
+        while (j < n && text[j] >= u'0' && text[j] <= u'9')
+            exponent += text[j++];
         if (j > firstDigit) number += exponent;
     }
     bool ok = false;

@@ -34,7 +34,8 @@ bool RunHistory::lastMatches(const QString& mode, const QString& source) const {
 
 QString RunHistory::fileText() const {
     QString text;
-    for (const HistoryRecord& r : records_) text += formatLine(r) + QStringLiteral("\r\n");
+    for (const HistoryRecord& r : records_)
+        text += formatLine(r) + QStringLiteral("\r\n");
     return text; // WriteTextFile adds the CR LF of the final empty line
 }
 

@@ -24,7 +24,8 @@ QString ReadTextFile(const QString& path) {
     while (start < n) {
         // A line ends at CR LF, a lone CR or a lone LF.
         qsizetype end = start;
-        while (end < n && text[end] != u'\r' && text[end] != u'\n') ++end;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
         const QStringView line = QStringView(text).mid(start, end - start);
         if (!result.isEmpty()) result += QStringLiteral("\r\n");
         result += line;

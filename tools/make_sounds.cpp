@@ -22,8 +22,10 @@ std::vector<qint16> render(const std::vector<Tone>& tones, double volume) {
         const int fade = std::min(n / 4, kRate / 200); // 5 ms ramps avoid clicks
         for (int i = 0; i < n; ++i) {
             double env = 1.0;
-            if (i < fade) env = double(i) / fade;
-            else if (i > n - fade) env = double(n - i) / fade;
+            if (i < fade)
+                env = double(i) / fade;
+            else if (i > n - fade)
+                env = double(n - i) / fade;
             const double v = t.frequency > 0 ? std::sin(2 * M_PI * t.frequency * i / kRate) : 0.0;
             samples.push_back(qint16(v * env * volume * 32767));
         }
@@ -57,7 +59,8 @@ bool writeWave(const QString& path, const std::vector<qint16>& samples) {
     put16(b, 16);
     b.append("data");
     put32(b, dataBytes);
-    for (qint16 s : samples) put16(b, quint16(s));
+    for (qint16 s : samples)
+        put16(b, quint16(s));
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
 }

@@ -2,6 +2,8 @@
 
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
+#include "ui/Form状态提示.h"
+#include "ui/QuestionPanel.h"
 #include "ui/WindowHelpers.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,7 +44,7 @@ QAction* NamedAction(QMenu* menu, const QString& caption, const QString& name) {
 } // namespace
 
 Form1::Form1(core::AppState& state, core::Dialogs& dialogs, QRandomGenerator& rng, QWidget* parent)
-    : QMainWindow(parent), state_(state), dialogs_(dialogs), rng_(rng) {
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), rng_(rng), statusPopup_(new Form状态提示(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(core::kAppTitle);
     buildControls();
@@ -117,9 +120,11 @@ void Form1::buildControls() {
     const QString captions[] = {QStringLiteral("抽数字"), QStringLiteral("抽文本(名字)"), QStringLiteral("抽题目")};
     for (int i = 0; i < 3; ++i)
         Option抽取方式[i] = Named(new QRadioButton(captions[i], modes), QStringLiteral("Option抽取方式%1").arg(i));
+    Option抽取方式[0]->setChecked(true);
     Option抽取方式[1]->setToolTip(QStringLiteral("可以抽图片"));
     Option抽取方式[2]->setToolTip(QStringLiteral("这种模式最好全屏"));
-    for (int i : {0, 2, 1}) modeRow->addWidget(Option抽取方式[i]);
+    for (int i : {0, 2, 1})
+        modeRow->addWidget(Option抽取方式[i]);
     left->addWidget(modes);
 
     Frame抽取数字 = Named(new QFrame(lower), QStringLiteral("Frame抽取数字"));
@@ -142,7 +147,32 @@ void Form1::buildControls() {
     }
     TextSet[3]->setToolTip(QStringLiteral("请用空格分隔各个数字"));
     Check自动排除 = Named(new QCheckBox(QStringLiteral("自动排除"), Frame抽取数字), QStringLiteral("Check自动排除"));
-    numbers->addWidget(Check自动排除, 4, 0, 1, 4);
+    numbers->addWidget(Check自动排除, 4, 0, 1, 2);
+    Command清除排除数字 =
+        Named(new QPushButton(QStringLiteral("清除排除数字"), Frame抽取数字), QStringLiteral("Command清除排除数字"));
+    Command清除排除数字->setEnabled(false);
+    numbers->addWidget(Command清除排除数字, 4, 3);
+    const QString projectButtons[] = {QStringLiteral("添加项目"), QStringLiteral("删除项目")};
+    for (int i = 0; i < 2; ++i) {
+        Command删增数字项目[i] =
+            Named(new QPushButton(projectButtons[i], Frame抽取数字), QStringLiteral("Command删增数字项目%1").arg(i));
+        Command删增数字项目[i]->setProperty("Tag", QStringLiteral("lock"));
+    }
+    numbers->addWidget(Command删增数字项目[0], 2, 2);
+    numbers->addWidget(Command删增数字项目[1], 2, 3);
+
+    auto* rules = new QGroupBox(QStringLiteral("禁止依据"), Frame抽取数字);
+    auto* rulesRow = new QHBoxLayout(rules);
+    Check禁止2连号 = Named(new QCheckBox(QStringLiteral("禁止2连号"), rules), QStringLiteral("Check禁止2连号"));
+    Check禁止3连号 = Named(new QCheckBox(QStringLiteral("禁止3连号"), rules), QStringLiteral("Check禁止3连号"));
+    const QString ranges[] = {QStringLiteral("当前行"), QStringLiteral("所有已抽数字")};
+    for (int i = 0; i < 2; ++i)
+        Option禁止范围[i] = Named(new QRadioButton(ranges[i], rules), QStringLiteral("Option禁止范围%1").arg(i));
+    Option禁止范围[0]->setChecked(true);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Check禁止2连号, Check禁止3连号, Option禁止范围[0], Option禁止范围[1]})
+        rulesRow->addWidget(w);
+    numbers->addWidget(rules, 5, 0, 1, 4);
     left->addWidget(Frame抽取数字);
 
     Frame抽取姓名 = Named(new QFrame(lower), QStringLiteral("Frame抽取姓名"));
@@ -150,12 +180,35 @@ void Form1::buildControls() {
     Combo选择姓名文件 = Named(new QComboBox(Frame抽取姓名), QStringLiteral("Combo选择姓名文件"));
     Combo选择姓名文件->setPlaceholderText(QStringLiteral("请选择"));
     files->addWidget(new QLabel(QStringLiteral("选择文件"), Frame抽取姓名), 0, 0);
-    files->addWidget(Combo选择姓名文件, 0, 1);
+    files->addWidget(Combo选择姓名文件, 0, 1, 1, 3);
+    const struct {
+        QPushButton** button;
+        const char16_t* caption;
+        const char16_t* name;
+    } fileButtons[] = {{&Command新建文件, u"新建文件", u"Command新建文件"},
+                       {&Command增加文件, u"导入/更新文件", u"Command增加文件"},
+                       {&Command编辑文件, u"编辑文件", u"Command编辑文件"},
+                       {&Command删除文件, u"删除文件", u"Command删除文件"}};
+    int column = 0;
+    for (const auto& b : fileButtons) {
+        *b.button = Named(new QPushButton(QString::fromUtf16(b.caption), Frame抽取姓名), QString::fromUtf16(b.name));
+        (*b.button)->setProperty("Tag", QStringLiteral("lock"));
+        files->addWidget(*b.button, 1, column++);
+    }
+    Command查看图片列表 = Named(new QPushButton(QStringLiteral("查看文本对应的图片"), Frame抽取姓名),
+                                QStringLiteral("Command查看图片列表"));
+    files->addWidget(Command查看图片列表, 2, 0, 1, 4);
     Frame抽取姓名->hide();
     left->addWidget(Frame抽取姓名);
 
-    Check自动排除已抽2 =
-        Named(new QCheckBox(QStringLiteral("排除已抽中的（加入屏蔽列表）"), lower), QStringLiteral("Check自动排除已抽2"));
+    Frame抽题后的答案解析等公布 = new QuestionPanel([this](const QString& sound) { playSound(sound); }, lower);
+    Frame抽题后的答案解析等公布->hide();
+    left->addWidget(Frame抽题后的答案解析等公布);
+    // The question shows in the display in place of the result.
+    stack->addWidget(Frame抽题后的答案解析等公布->RichTextBox题目信息[2], 0, 0);
+
+    Check自动排除已抽2 = Named(new QCheckBox(QStringLiteral("排除已抽中的（加入屏蔽列表）"), lower),
+                               QStringLiteral("Check自动排除已抽2"));
     left->addWidget(Check自动排除已抽2);
     left->addStretch();
 
@@ -167,10 +220,12 @@ void Form1::buildControls() {
     List抽我->setModel(&candidates_);
     List抽我->setUniformItemSizes(true); // keeps a list of millions quick
     List抽我->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List抽我->setContextMenuPolicy(Qt::CustomContextMenu);
     right->addWidget(List抽我, 1, 0);
     RichTextBox屏蔽列表 = Named(new QTextEdit(lower), QStringLiteral("RichTextBox屏蔽列表"));
     RichTextBox屏蔽列表->setAcceptRichText(true);
     right->addWidget(RichTextBox屏蔽列表, 1, 1);
+    right->addWidget(Frame抽题后的答案解析等公布->Frame正确答案及解析, 2, 0, 1, 2);
 
     TimerCreating = Named(new QTimer(this), QStringLiteral("TimerCreating"));
     TimerCreating->setInterval(40);
@@ -184,22 +239,55 @@ void Form1::buildMenus() {
     QMenu* system = menuBar()->addMenu(QStringLiteral("系统"));
     menu锁定 = NamedAction(system, QStringLiteral("锁定"), QStringLiteral("menu锁定"));
     menu锁定->setCheckable(true);
+    menu_修改密码 = NamedAction(system, QStringLiteral("修改锁定密码"), QStringLiteral("menu_修改密码"));
+    menu_选项 = NamedAction(system, QStringLiteral("选项..."), QStringLiteral("menu_选项"));
     system->addSeparator();
     menu退出 = NamedAction(system, QStringLiteral("退出"), QStringLiteral("menu退出"));
 
     QMenu* draw = menuBar()->addMenu(QStringLiteral("抽取"));
     menu_撤消 = NamedAction(draw, QStringLiteral("撤消上一次抽取"), QStringLiteral("menu_撤消"));
     menu_撤消->setShortcut(QKeySequence::Undo);
-    menu_重置候选列表 = NamedAction(draw, QStringLiteral("重置候选列表"), QStringLiteral("menu_重置候选列表"));
+    draw->addSeparator();
+    menu增加项目 = NamedAction(draw, QStringLiteral("添加项目"), QStringLiteral("menu增加项目"));
+    menu删除当前项目 = NamedAction(draw, QStringLiteral("删除当前项目"), QStringLiteral("menu删除当前项目"));
+    draw->addSeparator();
+    menu_清空屏蔽列表 = NamedAction(draw, QStringLiteral("清空屏蔽列表"), QStringLiteral("menu_清空屏蔽列表"));
+
+    // The candidate list's pop-up menu.
+    auto* candidateMenu = new QMenu(QStringLiteral("从候选设为屏蔽菜单"), this);
+    candidateMenu->setObjectName(QStringLiteral("menu_从候选设为屏蔽菜单"));
+    menu_设为屏蔽 = NamedAction(candidateMenu, QStringLiteral("设为屏蔽"), QStringLiteral("menu_设为屏蔽"));
+    connect(List抽我, &QWidget::customContextMenuRequested, candidateMenu,
+            [this, candidateMenu](const QPoint& p) { candidateMenu->popup(List抽我->viewport()->mapToGlobal(p)); });
+
+    QMenu* files = menuBar()->addMenu(QStringLiteral("抽名字/抽题目"));
+    files->setObjectName(QStringLiteral("menu_名字档案"));
+    menu_增加文件 = NamedAction(files, QStringLiteral("导入/更新文件"), QStringLiteral("menu_增加文件"));
+    menu_删除当前文件 = NamedAction(files, QStringLiteral("删除当前文件"), QStringLiteral("menu_删除当前文件"));
+    menu_重置候选列表 = NamedAction(files, QStringLiteral("重置候选列表"), QStringLiteral("menu_重置候选列表"));
+    menu_项目设置 = NamedAction(files, QStringLiteral("项目设置"), QStringLiteral("menu_项目设置"));
+    files->addSeparator();
+    menu_公布答案 = NamedAction(files, QStringLiteral("公布答案"), QStringLiteral("menu_公布答案"));
+    menu_公布答案->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    QMenu* window = menuBar()->addMenu(QStringLiteral("显示"));
+    menu_窗口移至右下角 = NamedAction(window, QStringLiteral("窗口移至右下角"), QStringLiteral("menu_窗口移至右下角"));
 
     QMenu* history = menuBar()->addMenu(QStringLiteral("历史记录"));
     menu_查看历史记录 = NamedAction(history, QStringLiteral("查看历史记录"), QStringLiteral("menu_查看历史记录"));
     menu_打印历史记录 = NamedAction(history, QStringLiteral("查看/打印历史记录"), QStringLiteral("menu_打印历史记录"));
     menu_清除历史记录 = NamedAction(history, QStringLiteral("清除历史记录"), QStringLiteral("menu_清除历史记录"));
     history->addSeparator();
-    menu_清除高级抽取记录文本文件 = NamedAction(history, QStringLiteral("清除高级抽取记录文件"),
-                                                QStringLiteral("menu_清除高级抽取记录文本文件"));
+    menu_清除高级抽取记录文本文件 =
+        NamedAction(history, QStringLiteral("清除高级抽取记录文件"), QStringLiteral("menu_清除高级抽取记录文本文件"));
     menu_清除高级抽取记录文本文件->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+
+    // What the audience must not reach while the window is locked.
+    for (QAction* a : {menu_清除高级抽取记录文本文件, menu_清除历史记录, menu_修改密码, menu_选项, menu_项目设置,
+                       menu增加项目, menu删除当前项目, menu_清空屏蔽列表, menu_设为屏蔽, menu_撤消, menu_重置候选列表,
+                       menu_增加文件, menu_删除当前文件})
+        a->setProperty("Tag", QStringLiteral("lock"));
+    CommandReset->setProperty("Tag", QStringLiteral("lock"));
 }
 
 void Form1::connectHandlers() {
@@ -221,6 +309,34 @@ void Form1::connectHandlers() {
     connect(menu_清除历史记录, &QAction::triggered, this, &Form1::menu_清除历史记录_Click);
     connect(menu_清除高级抽取记录文本文件, &QAction::triggered, this, &Form1::menu_清除高级抽取记录文本文件_Click);
     connect(menu退出, &QAction::triggered, this, &QWidget::close);
+    connect(menu锁定, &QAction::triggered, this, &Form1::menu锁定_Click);
+    connect(menu_修改密码, &QAction::triggered, this, &Form1::menu_修改密码_Click);
+    connect(menu_选项, &QAction::triggered, this, &Form1::menu_选项_Click);
+    connect(menu_项目设置, &QAction::triggered, this, &Form1::menu_项目设置_Click);
+    connect(menu增加项目, &QAction::triggered, this, &Form1::menu增加项目_Click);
+    connect(menu删除当前项目, &QAction::triggered, this, &Form1::menu删除当前项目_Click);
+    connect(menu_设为屏蔽, &QAction::triggered, this, &Form1::menu_设为屏蔽_Click);
+    connect(menu_清空屏蔽列表, &QAction::triggered, this, &Form1::menu_清空屏蔽列表_Click);
+    connect(Command新建文件, &QPushButton::clicked, this, &Form1::Command新建文件_Click);
+    connect(Command增加文件, &QPushButton::clicked, this, &Form1::Command增加文件_Click);
+    connect(Command编辑文件, &QPushButton::clicked, this, &Form1::Command编辑文件_Click);
+    connect(Command删除文件, &QPushButton::clicked, this, &Form1::Command删除文件_Click);
+    connect(Command查看图片列表, &QPushButton::clicked, this, &Form1::Command查看图片列表_Click);
+    connect(menu_增加文件, &QAction::triggered, this, &Form1::Command增加文件_Click);
+    connect(menu_删除当前文件, &QAction::triggered, this, &Form1::Command删除文件_Click);
+    connect(menu_窗口移至右下角, &QAction::triggered, this, &Form1::menu_窗口移至右下角_Click);
+    connect(menu_公布答案, &QAction::triggered, this, &Form1::Command公布答案_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(Command删增数字项目[i], &QPushButton::clicked, this, [this, i] { Command删增数字项目_Click(i); });
+    connect(Command清除排除数字, &QPushButton::clicked, this, &Form1::Command清除排除数字_Click);
+    connect(Combo项目, &QComboBox::activated, this, &Form1::Combo项目_Click);
+    connect(Combo项目->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo项目_Change);
+    for (int i = 0; i < 4; ++i) {
+        connect(TextSet[i], &QLineEdit::textChanged, this, [this, i] { TextSet_Change(i, false); });
+        connect(TextSet[i], &QLineEdit::textEdited, this, [this, i] { TextSet_Change(i, true); });
+    }
+    connect(Check禁止2连号, &QCheckBox::clicked, this, &Form1::Check禁止2连号_Click);
+    connect(Check禁止3连号, &QCheckBox::clicked, this, &Form1::Check禁止3连号_Click);
 }
 
 core::MsgResult Form1::message(const QString& text, MsgIcon icon, core::MsgButtons buttons,
@@ -235,7 +351,11 @@ bool Form1::Form_Load(const QString& commandLine) {
     CheckRecordFileCounts();
     BaseDisplayHeight = ToTwips(Image底图Middle->height());
 
+    LoadSettings();
+    LoadTextColors();
     LoadGeneralSettings();
+    // Without saved settings nothing has chosen a mode yet: build the default list.
+    if (mainSettings_.linesRead < 11) Option抽取方式_Click(drawMode());
     if (state_.Options.AutoSetFontSize) {
         QFont f = Label结果->font();
         f.setPointSize(85);
@@ -282,7 +402,8 @@ void Form1::LoadGeneralSettings() {
 }
 
 void Form1::LoadProjectInfo() {
-    const QStringList lines = core::ReadTextFile(state_.AppFolder + QStringLiteral("XiangMu.dat")).split(QStringLiteral("\r\n"));
+    const QStringList lines =
+        core::ReadTextFile(state_.AppFolder + QStringLiteral("XiangMu.dat")).split(QStringLiteral("\r\n"));
     state_.ReviewProjectName = lines.value(0);
     state_.ReviewTime = lines.value(1);
     state_.ReviewPlace = lines.value(2);
@@ -293,6 +414,7 @@ void Form1::CommandExit_Click() {
     Label结果2->setText(Label结果->text());
     QCoreApplication::processEvents();
     SaveDrawHistory();
+    SaveSettings();
     if (state_.Options.DeleteHistoryWhenExit) ClearHistoryRecords(false);
     DrawStopped = true;
     TimerCreating->stop();

@@ -2,6 +2,9 @@
 #include "core/AppState.h"
 #include "core/CandidateList.h"
 #include "core/Dialogs.h"
+#include "core/MainSettings.h"
+#include "core/NumberProjects.h"
+#include "core/QuestionBank.h"
 #include "platform/sound/WavePlayer.h"
 
 #include <QMainWindow>
@@ -11,6 +14,7 @@
 #include <optional>
 
 class QAction;
+class QColor;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -63,6 +67,21 @@ public:
     // Draw modes and files
     void Option抽取方式_Click(int index);
     void Combo选择姓名文件_Click();
+    void Command新建文件_Click();
+    void Command增加文件_Click();
+    void Command编辑文件_Click();
+    void Command删除文件_Click();
+    void menu_窗口移至右下角_Click();
+
+    // Question banks and the question mode
+    QString ImportQuestionBank(const QString& path);
+    void CloseWordDocument();
+    void Command公布答案_Click();
+
+    // Candidate pictures
+    void ImportMatchingPictures(const QString& nameFile);
+    void ClearPictureList();
+    void Command查看图片列表_Click();
     int drawMode() const;
     QString modeFolder() const;
 
@@ -72,14 +91,47 @@ public:
     void playSound(const QString& name);
     void stopSound(const QString& name);
 
-    // General options and review project
+    // Settings files
+    void SaveSettings();
+    void LoadSettings();
     void LoadGeneralSettings();
+    void LoadTextColors();
+    void SaveTextColors();
     void LoadProjectInfo();
 
+    // Number projects
+    void Combo项目_Click();
+    void Combo项目_Change();
+    void menu增加项目_Click();
+    void menu删除当前项目_Click();
+    void Command删增数字项目_Click(int index);
+    void Command清除排除数字_Click();
+    // byUser: the user's own edit, which is stored into the chosen project.
+    void TextSet_Change(int index, bool byUser);
+    void Check禁止2连号_Click();
+    void Check禁止3连号_Click();
+
+    // Block list
+    void menu_设为屏蔽_Click();
+    void menu_清空屏蔽列表_Click();
+
+    // Lock and dialogs
+    void menu锁定_Click();
+    void menu_修改密码_Click();
+    void ApplyLock(bool locked);
+    void menu_选项_Click();
+    void menu_项目设置_Click();
+
     core::CandidateList& candidates() { return candidates_; }
+    core::NumberProjects NumberProjects;
+    core::QuestionBank Questions;
+    QString LastProjectName;
+    double LastProjectMin = -1;
+    double LastProjectMax = -1;
+    double LastProjectStep = -1;
+    QString LastProjectExclude;
     bool DrawStopped = true;
     bool RollingTickDone = true;
-    int AnswerSeconds = 0;
     QString NameFilePath;
     QString QuestionBankPath;
     bool CurHasLoadedPicList = false;
@@ -104,8 +156,19 @@ public:
     QComboBox* Combo项目;
     std::array<QLineEdit*, 4> TextSet;
     QCheckBox* Check自动排除;
+    std::array<QPushButton*, 2> Command删增数字项目;
+    QPushButton* Command清除排除数字;
+    QCheckBox* Check禁止2连号;
+    QCheckBox* Check禁止3连号;
+    std::array<QRadioButton*, 2> Option禁止范围;
     QCheckBox* Check自动排除已抽2;
     QComboBox* Combo选择姓名文件;
+    QPushButton* Command新建文件;
+    QPushButton* Command增加文件;
+    QPushButton* Command编辑文件;
+    QPushButton* Command删除文件;
+    QPushButton* Command查看图片列表;
+    class QuestionPanel* Frame抽题后的答案解析等公布;
     QListView* List抽我;
     QTextEdit* RichTextBox屏蔽列表;
     QTimer* TimerCreating;
@@ -117,7 +180,18 @@ public:
     QAction* menu_清除历史记录;
     QAction* menu_清除高级抽取记录文本文件;
     QAction* menu_重置候选列表;
+    QAction* menu_增加文件;
+    QAction* menu_删除当前文件;
+    QAction* menu_窗口移至右下角;
+    QAction* menu_公布答案;
     QAction* menu锁定;
+    QAction* menu_修改密码;
+    QAction* menu_选项;
+    QAction* menu_项目设置;
+    QAction* menu增加项目;
+    QAction* menu删除当前项目;
+    QAction* menu_设为屏蔽;
+    QAction* menu_清空屏蔽列表;
     QAction* menu退出;
 
 protected:
@@ -131,7 +205,12 @@ private:
     QString currentModeCaption() const;
     QString currentSource() const;
     QStringList blockListLines() const;
-    void appendToBlockList(const QString& result);
+    void appendToBlockList(const QString& text, const QColor& color);
+    void selectProject(int index);
+    int projectListIndex() const;
+    bool askNewPassword();
+    void loadBlockList();
+    void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
                             std::optional<core::MsgResult> defaultButton = std::nullopt);
 
@@ -141,6 +220,9 @@ private:
     core::CandidateList candidates_;
     platform::WavePlayer sounds_;
     std::function<void()> endProcess_;
+    QString importFilter_;
+    class Form状态提示* statusPopup_;
+    core::MainSettings mainSettings_;
     bool exiting_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "core/CandidateSources.h"
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
+#include "ui/QuestionPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,8 +50,12 @@ void Form1::CommandReset_Click() {
 
     Timer播放抽取中声音->stop();
     stopSound(QStringLiteral("Working"));
-    AnswerSeconds = 0;
+    Frame抽题后的答案解析等公布->stopCountdown();
     CurHasLoadedPicList = false;
+    if (drawMode() == 1 && Combo选择姓名文件->currentIndex() >= 0 && !DoNotLoadPicList) {
+        ClearPictureList();
+        ImportMatchingPictures(Combo选择姓名文件->currentText());
+    }
     Command开始->setFocus();
 }
 
@@ -67,6 +72,10 @@ void Form1::FillCandidateList(double from, double to, double step, const QLineEd
     if (mode == 1) {
         NameFilePath = state_.AppFolder + kNameFolder + Combo选择姓名文件->currentText();
         text = core::ReadTextFile(NameFilePath);
+    } else {
+        CloseWordDocument();
+        QuestionBankPath = state_.AppFolder + kQuestionFolder + Combo选择姓名文件->currentText();
+        text = ImportQuestionBank(QuestionBankPath);
     }
     if (text.isEmpty()) return;
     candidates_.setTexts(core::NameLines(text));
@@ -81,12 +90,16 @@ void Form1::Option抽取方式_Click(int index) {
     Option抽取方式[index]->setChecked(true);
     Frame抽取数字->setVisible(index == 0);
     Frame抽取姓名->setVisible(index != 0);
+    Command查看图片列表->setVisible(index == 1);
+    Frame抽题后的答案解析等公布->setVisible(index == 2);
+    if (index == 1) importFilter_ = QStringLiteral("Excel工作簿( *.xls;*.xlsx)|*.xls;*.xlsx|文本文件( *.TXT)|*.txt");
+    if (index == 2) importFilter_ = QStringLiteral("Word文档( *.DOC;*.DOCX)|*.doc;*.docx");
     if (index != 0) {
         Combo选择姓名文件->clear();
         const QString folder = modeFolder();
         QDir().mkpath(folder);
-        const QStringList patterns =
-            index == 1 ? QStringList{QStringLiteral("*.txt")} : QStringList{QStringLiteral("*.doc"), QStringLiteral("*.docx")};
+        const QStringList patterns = index == 1 ? QStringList{QStringLiteral("*.txt")}
+                                                : QStringList{QStringLiteral("*.doc"), QStringLiteral("*.docx")};
         const QStringList names = QDir(folder).entryList(patterns, QDir::Files | QDir::Hidden, QDir::Name);
         for (const QString& name : names)
             if (index == 1 || !name.contains(u'~')) Combo选择姓名文件->addItem(name); // "~" marks a lock file

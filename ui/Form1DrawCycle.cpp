@@ -2,6 +2,7 @@
 
 #include "core/FileNames.h"
 #include "core/Masking.h"
+#include "ui/QuestionPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -44,6 +44,7 @@ void Form1::Command开始_Click() {
     TimerCreating_Timer();
     Timer播放抽取中声音->setInterval(1);
     Timer播放抽取中声音->start();
+    Frame抽题后的答案解析等公布->clearForStart();
 }
 
 void Form1::TimerCreating_Timer() {
@@ -81,6 +82,7 @@ void Form1::Command确定_Click() {
     if (numbersExclude) {
         const QString excluded = TextSet[3]->text();
         TextSet[3]->setText(excluded.isEmpty() ? result : excluded + u' ' + result);
+        TextSet_Change(3, true); // counts as the user's: the chosen project keeps the exclusion
     }
     if (Check自动排除已抽2->isChecked() || numbersExclude) candidates_.removeFirst(result);
 
@@ -91,19 +93,12 @@ void Form1::Command确定_Click() {
     stopSound(QStringLiteral("Working"));
     playSound(QStringLiteral("OK"));
 
-    if (mode != 0 && Check自动排除已抽2->isChecked()) appendToBlockList(result);
-}
-
-void Form1::appendToBlockList(const QString& result) {
-    // Whole lines are compared: a name that is part of a longer blocked name still goes in.
-    if (blockListLines().contains(result)) return;
-    const bool empty = RichTextBox屏蔽列表->document()->isEmpty();
-    QTextCursor cursor(RichTextBox屏蔽列表->document());
-    cursor.movePosition(QTextCursor::End);
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    if (!empty) cursor.insertBlock();
-    cursor.insertText(result, red);
+    if (mode == 2) {
+        const core::QuestionItem* question = Questions.LookUpQuestion(result);
+        if (!question) message(QStringLiteral("没找到：") + result, MsgIcon::Critical);
+        Frame抽题后的答案解析等公布->showQuestion(result, question);
+    }
+    if (mode != 0 && Check自动排除已抽2->isChecked()) appendToBlockList(result, QColor(255, 0, 0));
 }
 
 void Form1::menu_撤消_Click() {
@@ -114,8 +109,8 @@ void Form1::menu_撤消_Click() {
     }
     if (!history.lastMatches(currentModeCaption(), currentSource())) return;
     const core::HistoryRecord& last = history.last();
-    const QString question = QStringLiteral("真的要撤消") + core::GeneralDateTime(last.Time) + QStringLiteral("抽取的 ") +
-                             last.Result + QStringLiteral(" 吗？");
+    const QString question = QStringLiteral("真的要撤消") + core::GeneralDateTime(last.Time) +
+                             QStringLiteral("抽取的 ") + last.Result + QStringLiteral(" 吗？");
     if (message(question, MsgIcon::Exclamation, core::MsgButtons::OKCancel, core::MsgResult::Cancel) !=
         core::MsgResult::OK)
         return;

@@ -2,7 +2,6 @@
 
 #include "core/FileNames.h"
 #include "platform/system/ShellOpen.h"
-#include "ui/WindowHelpers.h"
 
 #include <QDir>
 
@@ -31,19 +30,20 @@ void Form1::ClearHistoryRecords(bool confirm) {
 void Form1::CheckRecordFileCounts() {
     const qint64 history = core::CountFiles(core::RunHistory::folder(state_.AppFolder));
     if (history > 19999 &&
-        message(QStringLiteral("抽取历史记录中的文件数已达到%1个，现在要清除这些记录吗？建议清除以方便管理！").arg(history),
-                MsgIcon::Question, MsgButtons::OKCancel) == MsgResult::OK)
+        message(
+            QStringLiteral("抽取历史记录中的文件数已达到%1个，现在要清除这些记录吗？建议清除以方便管理！").arg(history),
+            MsgIcon::Question, MsgButtons::OKCancel) == MsgResult::OK)
         menu_清除历史记录_Click();
     const qint64 records = core::CountFiles(state_.AppFolder + QStringLiteral("aqr"));
     if (records > 19999 &&
-        message(QStringLiteral("高级抽取记录文本的文件数已达到%1个，现在要清除这些记录吗？建议清除以方便管理！").arg(records),
+        message(QStringLiteral("高级抽取记录文本的文件数已达到%1个，现在要清除这些记录吗？建议清除以方便管理！")
+                    .arg(records),
                 MsgIcon::Question, MsgButtons::OKCancel) == MsgResult::OK)
         menu_清除高级抽取记录文本文件_Click();
 }
 
 void Form1::menu_查看历史记录_Click() {
-    const QRect screen = ScreenRect();
-    move(screen.right() - frameGeometry().width() - ToPixels(50), screen.bottom() - frameGeometry().height() - ToPixels(400));
+    menu_窗口移至右下角_Click();
     SaveDrawHistory();
     platform::OpenWithShell(core::RunHistory::folder(state_.AppFolder), false);
 }

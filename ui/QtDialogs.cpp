@@ -14,45 +14,67 @@ namespace {
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::None: break;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton ToQt(MsgResult r) {
     switch (r) {
-    case MsgResult::OK: return QMessageBox::Ok;
-    case MsgResult::Cancel: return QMessageBox::Cancel;
-    case MsgResult::Yes: return QMessageBox::Yes;
-    case MsgResult::No: return QMessageBox::No;
+    case MsgResult::OK:
+        return QMessageBox::Ok;
+    case MsgResult::Cancel:
+        return QMessageBox::Cancel;
+    case MsgResult::Yes:
+        return QMessageBox::Yes;
+    case MsgResult::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
+}
+
+// Texts keep the CR LF line ends of the program's messages; labels want LF.
+QString Lines(const QString& text) {
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // "Open" file filters are written "description|pattern|description|pattern".
 QString ToQtFilter(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + QStringLiteral(" (") + parts[i + 1] + u')';
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + QStringLiteral(" (") + parts[i + 1] + u')';
     return out.join(QStringLiteral(";;"));
 }
 
 } // namespace
 
 MsgResult QtDialogs::message(const core::Message& m) {
-    QMessageBox box(ToQt(m.icon), m.title, m.text, QMessageBox::NoButton, parent_);
+    QMessageBox box(ToQt(m.icon), m.title, Lines(m.text), QMessageBox::NoButton, parent_);
     box.setWindowFlag(Qt::WindowStaysOnTopHint); // the main window is topmost too
     QList<MsgResult> buttons;
     switch (m.buttons) {
-    case MsgButtons::OK: buttons = {MsgResult::OK}; break;
-    case MsgButtons::OKCancel: buttons = {MsgResult::OK, MsgResult::Cancel}; break;
-    case MsgButtons::YesNo: buttons = {MsgResult::Yes, MsgResult::No}; break;
+    case MsgButtons::OK:
+        buttons = {MsgResult::OK};
+        break;
+    case MsgButtons::OKCancel:
+        buttons = {MsgResult::OK, MsgResult::Cancel};
+        break;
+    case MsgButtons::YesNo:
+        buttons = {MsgResult::Yes, MsgResult::No};
+        break;
     }
-    for (MsgResult b : buttons) box.addButton(ToQt(b));
+    for (MsgResult b : buttons)
+        box.addButton(ToQt(b));
     box.setDefaultButton(ToQt(m.defaultButton.value_or(buttons.first())));
     const int pressed = box.exec();
     for (MsgResult b : buttons)
@@ -62,9 +84,18 @@ MsgResult QtDialogs::message(const core::Message& m) {
 }
 
 std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    return ask(prompt, title, defaultText, QLineEdit::Normal);
+}
+
+std::optional<QString> QtDialogs::password(const QString& prompt, const QString& title) {
+    return ask(prompt, title, QString(), QLineEdit::Password);
+}
+
+std::optional<QString> QtDialogs::ask(const QString& prompt, const QString& title, const QString& defaultText,
+                                      int echoMode) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok,
-                                               Qt::WindowStaysOnTopHint);
+    const QString text = QInputDialog::getText(parent_, title, Lines(prompt), QLineEdit::EchoMode(echoMode),
+                                               defaultText, &ok, Qt::WindowStaysOnTopHint);
     if (!ok) return std::nullopt;
     return text;
 }

@@ -14,9 +14,11 @@ public:
     using core::Dialogs::message;
     core::MsgResult message(const core::Message& m) override;
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> password(const QString& prompt, const QString& title) override;
     QString openFileName(const QString& title, const QString& filter) override;
 
 private:
+    std::optional<QString> ask(const QString& prompt, const QString& title, const QString& defaultText, int echoMode);
     QWidget* parent_;
 };
 

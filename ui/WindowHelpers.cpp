@@ -56,7 +56,8 @@ void PaintImageOnForm(const QLabel* image, QWidget* form) {
 int FindListItem(const QComboBox* box, const QString& text, bool exact) {
     QStringList items;
     items.reserve(box->count());
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
     return core::FindListItem(items, text, exact);
 }
 

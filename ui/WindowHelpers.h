@@ -9,8 +9,12 @@ class QWidget;
 namespace ui {
 
 constexpr int kTwipsPerPixel = 15;
-inline int ToTwips(int px) { return px * kTwipsPerPixel; }
-inline int ToPixels(double twips) { return int(twips / kTwipsPerPixel); }
+inline int ToTwips(int px) {
+    return px * kTwipsPerPixel;
+}
+inline int ToPixels(double twips) {
+    return int(twips / kTwipsPerPixel);
+}
 
 // A rectangle as fractions of the screen (left and width of its width, top
 // and height of its height).

@@ -15,12 +15,17 @@ std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QStri
     return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
 }
 
+std::optional<QString> ScriptedDialogs::password(const QString& prompt, const QString& title) {
+    return input(prompt, title, QString());
+}
+
 QString ScriptedDialogs::openFileName(const QString&, const QString&) {
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
 QStringList ScriptedDialogs::texts() const {
     QStringList out;
-    for (const core::Message& m : messages) out << m.text;
+    for (const core::Message& m : messages)
+        out << m.text;
     return out;
 }

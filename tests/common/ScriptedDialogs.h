@@ -17,6 +17,7 @@ public:
     using core::Dialogs::message;
     core::MsgResult message(const core::Message& m) override;
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> password(const QString& prompt, const QString& title) override;
     QString openFileName(const QString& title, const QString& filter) override;
 
     QList<core::Message> messages;

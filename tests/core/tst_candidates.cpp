@@ -10,7 +10,8 @@ namespace {
 
 QStringList Texts(const std::vector<double>& numbers) {
     QStringList out;
-    for (double v : numbers) out << core::FormatNumber(v);
+    for (double v : numbers)
+        out << core::FormatNumber(v);
     return out;
 }
 
@@ -27,18 +28,29 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("1..60 without 3 and 5") << 1.0 << 60.0 << 1.0 << "3 5" << 58 << "1" << "60";
-        QTest::newRow("half steps") << 1.0 << 2.0 << 0.5 << "" << 3 << "1" << "2";
-        QTest::newRow("empty span") << 5.0 << 5.0 << 1.0 << "" << 0 << "" << "";
-        QTest::newRow("reversed") << 6.0 << 5.0 << 1.0 << "" << 0 << "" << "";
-        QTest::newRow("span 10000 accepted") << 0.0 << 10000.0 << 1.0 << "" << 10001 << "0" << "10000";
-        QTest::newRow("span 10000.5 refused") << 0.0 << 10000.5 << 1.0 << "" << 0 << "" << "";
-        QTest::newRow("step below 0.001 refused") << 0.0 << 1.0 << 0.0009 << "" << 0 << "" << "";
-        QTest::newRow("two blanks exclude 0") << 0.0 << 3.0 << 1.0 << "1  2" << 1 << "3" << "3";
-        QTest::newRow("trailing blank excludes 0") << 0.0 << 2.0 << 1.0 << "2 " << 1 << "1" << "1";
-        QTest::newRow("excluded text read by leading number") << 1.0 << 3.0 << 1.0 << "2abc" << 2 << "1" << "3";
+        QTest::newRow("1..60 without 3 and 5") << 1.0 << 60.0 << 1.0 << "3 5" << 58 << "1"
+                                               << "60";
+        QTest::newRow("half steps") << 1.0 << 2.0 << 0.5 << "" << 3 << "1"
+                                    << "2";
+        QTest::newRow("empty span") << 5.0 << 5.0 << 1.0 << "" << 0 << ""
+                                    << "";
+        QTest::newRow("reversed") << 6.0 << 5.0 << 1.0 << "" << 0 << ""
+                                  << "";
+        QTest::newRow("span 10000 accepted") << 0.0 << 10000.0 << 1.0 << "" << 10001 << "0"
+                                             << "10000";
+        QTest::newRow("span 10000.5 refused") << 0.0 << 10000.5 << 1.0 << "" << 0 << ""
+                                              << "";
+        QTest::newRow("step below 0.001 refused") << 0.0 << 1.0 << 0.0009 << "" << 0 << ""
+                                                  << "";
+        QTest::newRow("two blanks exclude 0") << 0.0 << 3.0 << 1.0 << "1  2" << 1 << "3"
+                                              << "3";
+        QTest::newRow("trailing blank excludes 0") << 0.0 << 2.0 << 1.0 << "2 " << 1 << "1"
+                                                   << "1";
+        QTest::newRow("excluded text read by leading number") << 1.0 << 3.0 << 1.0 << "2abc" << 2 << "1"
+                                                              << "3";
         // 0.1 steps accumulate: the third value is 0.30000000000000004, not 0.3
-        QTest::newRow("accumulated tenth not excluded") << 0.0 << 1.0 << 0.1 << "0.3" << 11 << "0" << "1";
+        QTest::newRow("accumulated tenth not excluded") << 0.0 << 1.0 << 0.1 << "0.3" << 11 << "0"
+                                                        << "1";
     }
     void numberRange() {
         QFETCH(double, from);
@@ -108,7 +120,8 @@ private slots:
         QRandomGenerator rng(12345);
         QMap<QString, int> seen;
         const int n = 30000;
-        for (int i = 0; i < n; ++i) ++seen[list.pick(rng)];
+        for (int i = 0; i < n; ++i)
+            ++seen[list.pick(rng)];
         for (const char* t : {"a", "b", "c"}) {
             const double share = double(seen[QString::fromUtf8(t)]) / n;
             QVERIFY2(qAbs(share - 1.0 / 3) < 0.015, qPrintable(QStringLiteral("%1: %2").arg(t).arg(share)));
@@ -133,7 +146,8 @@ private slots:
             ++orders[list.texts().join(QString())];
         }
         QCOMPARE(orders.size(), 6);
-        for (int c : orders) QVERIFY2(qAbs(double(c) / n - 1.0 / 6) < 0.01, qPrintable(QString::number(c)));
+        for (int c : orders)
+            QVERIFY2(qAbs(double(c) / n - 1.0 / 6) < 0.01, qPrintable(QString::number(c)));
     }
 };
 

@@ -19,10 +19,15 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("line");
-        QTest::newRow("numbers") << "抽数字" << "高二(01)班" << "01 2026/3/7 9:05:07 抽数字      高二(01)班      17";
-        QTest::newRow("names, short source") << "抽文本(名字)" << "一班.txt" << "01 2026/3/7 9:05:07 抽文本(名字)  一班.txt       17";
-        QTest::newRow("14-character source cut to 12")
-            << "抽题目" << "abcdefghijklmn" << "01 2026/3/7 9:05:07 抽题目      abcdefghijkl 17";
+        QTest::newRow("numbers") << "抽数字"
+                                 << "高二(01)班"
+                                 << "01 2026/3/7 9:05:07 抽数字      高二(01)班      17";
+        QTest::newRow("names, short source") << "抽文本(名字)"
+                                             << "一班.txt"
+                                             << "01 2026/3/7 9:05:07 抽文本(名字)  一班.txt       17";
+        QTest::newRow("14-character source cut to 12") << "抽题目"
+                                                       << "abcdefghijklmn"
+                                                       << "01 2026/3/7 9:05:07 抽题目      abcdefghijkl 17";
     }
     void lineLayout() {
         QFETCH(QString, mode);
@@ -34,7 +39,8 @@ private slots:
 
     void sequenceNumbers() {
         core::RunHistory h;
-        for (int i = 0; i < 100; ++i) h.append(QStringLiteral("抽数字"), QString(), QString::number(i), kTime);
+        for (int i = 0; i < 100; ++i)
+            h.append(QStringLiteral("抽数字"), QString(), QString::number(i), kTime);
         QVERIFY(core::RunHistory::formatLine(h.at(8)).startsWith(QStringLiteral("09 ")));
         QVERIFY(core::RunHistory::formatLine(h.at(9)).startsWith(QStringLiteral("10 ")));
         QVERIFY(core::RunHistory::formatLine(h.at(99)).startsWith(QStringLiteral("100 ")));
@@ -91,12 +97,24 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("same") << "一班.txt" << "抽文本(名字)" << "一班.txt" << true;
-        QTest::newRow("other file") << "一班.txt" << "抽文本(名字)" << "二班.txt" << false;
-        QTest::newRow("other mode") << "一班.txt" << "抽题目" << "一班.txt" << false;
-        QTest::newRow("14 characters compared by 12") << "abcdefghijklmn" << "抽文本(名字)" << "abcdefghijklmn" << true;
-        QTest::newRow("differs after 12") << "abcdefghijklmn" << "抽文本(名字)" << "abcdefghijklXY" << true;
-        QTest::newRow("trailing blanks of the name") << "ab" << "抽文本(名字)" << "ab  " << true;
+        QTest::newRow("same") << "一班.txt"
+                              << "抽文本(名字)"
+                              << "一班.txt" << true;
+        QTest::newRow("other file") << "一班.txt"
+                                    << "抽文本(名字)"
+                                    << "二班.txt" << false;
+        QTest::newRow("other mode") << "一班.txt"
+                                    << "抽题目"
+                                    << "一班.txt" << false;
+        QTest::newRow("14 characters compared by 12") << "abcdefghijklmn"
+                                                      << "抽文本(名字)"
+                                                      << "abcdefghijklmn" << true;
+        QTest::newRow("differs after 12") << "abcdefghijklmn"
+                                          << "抽文本(名字)"
+                                          << "abcdefghijklXY" << true;
+        QTest::newRow("trailing blanks of the name") << "ab"
+                                                     << "抽文本(名字)"
+                                                     << "ab  " << true;
     }
     void lastMatches() {
         QFETCH(QString, recordSource);

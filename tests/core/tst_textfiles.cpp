@@ -30,7 +30,8 @@ private slots:
         QTest::newRow("blank line is kept") << QByteArray("  \r\nx\r\n") << "  \r\nx";
         QTest::newRow("empty") << QByteArray() << "";
         QTest::newRow("utf8 with mark") << QByteArray("\xEF\xBB\xBF张三\r\n") << "张三";
-        QTest::newRow("gb18030") << QByteArray(QStringEncoder("GB18030").encode(QStringLiteral("张三\r\n李四"))) << "张三\r\n李四";
+        QTest::newRow("gb18030") << QByteArray(QStringEncoder("GB18030").encode(QStringLiteral("张三\r\n李四")))
+                                 << "张三\r\n李四";
     }
     void readTextFile() {
         QFETCH(QByteArray, bytes);
@@ -58,10 +59,14 @@ private slots:
     void stripExtension_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("main");
-        QTest::newRow("first dot") << "a.b.txt" << "a";
-        QTest::newRow("leading dot") << ".x" << ".x";
-        QTest::newRow("no dot") << "name" << "name";
-        QTest::newRow("chinese") << "张.三.jpg" << "张";
+        QTest::newRow("first dot") << "a.b.txt"
+                                   << "a";
+        QTest::newRow("leading dot") << ".x"
+                                     << ".x";
+        QTest::newRow("no dot") << "name"
+                                << "name";
+        QTest::newRow("chinese") << "张.三.jpg"
+                                 << "张";
     }
     void stripExtension() {
         QFETCH(QString, name);

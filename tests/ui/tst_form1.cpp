@@ -1,8 +1,7 @@
 #include "ui/Form1.h"
 #include "ui/WindowHelpers.h"
 
-#include "ProgramFolder.h"
-#include "ScriptedDialogs.h"
+#include "Form1Fixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,42 +21,6 @@
 
 using core::MsgIcon;
 using core::MsgResult;
-
-namespace {
-
-struct Fixture {
-    ProgramFolder folder;
-    core::AppState state;
-    ScriptedDialogs dialogs;
-    QRandomGenerator rng{42};
-    std::unique_ptr<ui::Form1> form;
-    bool ended = false;
-
-    explicit Fixture(const QString& commandLine = {}, bool load = true) {
-        state.AppFolder = folder.path();
-        if (load) this->load(commandLine);
-    }
-    void load(const QString& commandLine = {}) {
-        form = std::make_unique<ui::Form1>(state, dialogs, rng);
-        form->setProcessEnd([this] { ended = true; });
-        QVERIFY(form->Form_Load(commandLine));
-    }
-    void useNameFile(const QString& name, const QByteArray& bytes) {
-        folder.write(QStringLiteral("文本[姓名]文件/") + name, bytes);
-        form->Option抽取方式_Click(1);
-        QVERIFY(ui::SelectListItem(form->Combo选择姓名文件, name, false));
-    }
-    QString draw() {
-        QTest::mouseClick(form->Command开始, Qt::LeftButton);
-        QTest::mouseClick(form->Command确定, Qt::LeftButton);
-        return form->Label结果2->text();
-    }
-    QStringList historyFiles() const {
-        return QDir(folder.file(QStringLiteral("历史记录"))).entryList(QDir::Files);
-    }
-};
-
-} // namespace
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -123,7 +86,8 @@ private slots:
         QCOMPARE(f.form->candidates().count(), 4);
 
         QStringList drawn;
-        for (int i = 0; i < 4; ++i) drawn << f.draw();
+        for (int i = 0; i < 4; ++i)
+            drawn << f.draw();
         QVERIFY(f.form->candidates().isEmpty());
         QCOMPARE(f.state.History.count(), 4);
 
@@ -257,7 +221,8 @@ private slots:
     void printMenuWritesHistoryOnce() {
         Fixture f;
         f.form->Option抽取方式_Click(0);
-        for (int i = 0; i < 3; ++i) f.draw();
+        for (int i = 0; i < 3; ++i)
+            f.draw();
         f.form->menu_打印历史记录->trigger();
         QCOMPARE(f.historyFiles().size(), 1);
         const QStringList lines = QString::fromUtf8(f.folder.read(QStringLiteral("历史记录/") + f.historyFiles()[0]))
@@ -303,7 +268,8 @@ private slots:
         QFETCH(bool, asked);
         Fixture f({}, false);
         const QString dir = f.folder.file(QStringLiteral("历史记录/"));
-        for (int i = 0; i < files; ++i) QFile(dir + QString::number(i)).open(QIODevice::WriteOnly);
+        for (int i = 0; i < files; ++i)
+            QFile(dir + QString::number(i)).open(QIODevice::WriteOnly);
         f.dialogs.answers << MsgResult::Cancel;
         f.load();
         QCOMPARE(f.dialogs.messages.size(), asked ? 1 : 0);
@@ -331,7 +297,8 @@ private slots:
 
     void unknownOptionIsReported() {
         Fixture f({}, false);
-        f.folder.write(QStringLiteral("GeneralSet.dat"), "RandomWaitingList=True\r\n\r\nAutoSetFontSize\r\nColour=3\r\n");
+        f.folder.write(QStringLiteral("GeneralSet.dat"),
+                       "RandomWaitingList=True\r\n\r\nAutoSetFontSize\r\nColour=3\r\n");
         f.load();
         QCOMPARE(f.dialogs.texts(), QStringList{"Colour=3无法识别！"});
         QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("读取选项设置错误！"));
@@ -339,9 +306,11 @@ private slots:
     }
 
     void windowShowsAfterLoad() {
-        Fixture f;
-        QVERIFY(!f.form->isVisible());
-        QTRY_VERIFY(f.form->isVisible());
+        Fixture f({}, false);
+        ui::Form1 form(f.state, f.dialogs, f.rng);
+        QVERIFY(form.Form_Load(QString()));
+        QVERIFY(!form.isVisible());
+        QTRY_VERIFY(form.isVisible());
     }
 };
 

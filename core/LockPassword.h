@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+
+namespace core {
+
+// The lock password, kept in "zmkm.dat" as a salted PBKDF2-SHA256 digest.
+// A file holding the plain password, as older installations wrote it, is
+// still accepted; the next save replaces it with the digest.
+class LockPassword {
+public:
+    static constexpr const char* kFileName = "zmkm.dat";
+
+    bool isSet() const { return !stored_.isEmpty(); }
+    bool matches(const QString& typed) const;
+    void set(const QString& plain);
+    void clear() { stored_.clear(); }
+
+    QString fileText() const;
+    static LockPassword fromFileText(const QString& text);
+
+private:
+    QString stored_; // "pbkdf2-sha256$iterations$salt$digest", or a legacy plain password
+};
+
+} // namespace core

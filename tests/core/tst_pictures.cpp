@@ -1,0 +1,72 @@
+#include "core/PictureList.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPictures : public QObject {
+    Q_OBJECT
+private slots:
+    void isPictureFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("jpg") << "a.jpg" << true;
+        QTest::newRow("upper-case JPG") << "李四.JPG" << true;
+        QTest::newRow("bmp in a path") << "/x/y/张三.bmp" << true;
+        QTest::newRow("gif") << "a.Gif" << true;
+        QTest::newRow("five-character jpeg") << "a.jpeg" << false;
+        QTest::newRow("png") << "a.png" << false;
+        QTest::newRow("text") << "a.txt" << false;
+    }
+    void isPictureFile() {
+        QFETCH(QString, name);
+        QFETCH(bool, picture);
+        QCOMPARE(core::IsPictureFile(name), picture);
+    }
+
+    void folderOfANameFile() {
+        QCOMPARE(core::PictureFolder(QStringLiteral("/app/"), QStringLiteral("一班.名单.txt")),
+                 QStringLiteral("/app/图片列表/一班/"));
+    }
+
+    void matchingByMainNameIgnoringCase() {
+        QTemporaryDir dir;
+        for (const char* f : {"李四.JPG", "张.三.jpg", "张三.jpg", "张三.bmp", "tom.gif", "王五.png", "赵六.txt"}) {
+            QImage(4, 3, QImage::Format_RGB32).save(dir.filePath(QString::fromUtf8(f)), "BMP");
+        }
+        const QStringList found = core::MatchingPictureFiles(
+            dir.path(), {QStringLiteral("李四"), QStringLiteral("张"), QStringLiteral("张三"), QStringLiteral("Tom"),
+                         QStringLiteral("王五"), QStringLiteral("赵六"), QStringLiteral("张.三")});
+        QCOMPARE(found.size(), 5);
+        QVERIFY(found.contains(QStringLiteral("李四.JPG")));
+        QVERIFY(found.contains(QStringLiteral("张.三.jpg"))); // its main name is 张
+        QVERIFY(found.contains(QStringLiteral("张三.bmp")) && found.contains(QStringLiteral("张三.jpg")));
+        QVERIFY(found.contains(QStringLiteral("tom.gif")));
+        QVERIFY(core::MatchingPictureFiles(dir.path(), {QStringLiteral("nobody")}).isEmpty());
+    }
+
+    void listKeepsAnEmptyFirstElement() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("张三.jpg"));
+        QImage(40, 30, QImage::Format_RGB32).save(path, "BMP"); // the content decides the format
+        core::PictureList list;
+        QCOMPARE(list.upperBound(), 0);
+        QVERIFY(list.add(path, nullptr));
+        QVERIFY(list.add(path, nullptr));
+        QCOMPARE(list.upperBound(), 2);
+        QCOMPARE(list[2].Index, 2);
+        QCOMPARE(list[1].Name, QStringLiteral("张三"));
+        QCOMPARE(list[1].Picture.size(), QSize(40, 30));
+        QString error;
+        QVERIFY(!list.add(dir.filePath(QStringLiteral("none.jpg")), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(list.upperBound(), 2);
+        list.clear();
+        QCOMPARE(list.upperBound(), 0);
+        QVERIFY(list[0].Picture.isNull());
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"

@@ -1,0 +1,227 @@
+#include "Form1Fixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPushButton>
+
+using core::MsgIcon;
+using core::MsgResult;
+
+namespace {
+
+QStringList Items(const QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+} // namespace
+
+class TestFilePanel : public QObject {
+    Q_OBJECT
+private slots:
+    void modeSwitchListsTheFolder() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/a.txt"), "x\r\n");
+        f.folder.write(QStringLiteral("文本[姓名]文件/b.doc"), "x");
+        f.folder.write(QStringLiteral("题目文件/bank.docx"), "x");
+        f.folder.write(QStringLiteral("题目文件/~$bank.docx"), "x");
+        f.folder.write(QStringLiteral("题目文件/old.doc"), "x");
+        f.form->Option抽取方式_Click(1);
+        QCOMPARE(Items(f.form->Combo选择姓名文件), QStringList{"a.txt"});
+        QVERIFY(f.form->Command查看图片列表->isVisibleTo(f.form.get()));
+        QCOMPARE(f.form->Combo选择姓名文件->currentIndex(), -1);
+        f.form->Option抽取方式_Click(2);
+        QCOMPARE(Items(f.form->Combo选择姓名文件), (QStringList{"bank.docx", "old.doc"}));
+        QVERIFY(!f.form->Command查看图片列表->isVisibleTo(f.form.get()));
+        f.form->Option抽取方式_Click(0);
+        QCOMPARE(Items(f.form->Combo选择姓名文件).size(), 2); // left as it was, hidden
+    }
+
+    void newFileFromTheTemplate() {
+        Fixture f;
+        f.form->Option抽取方式_Click(1);
+        f.dialogs.inputAnswers << QStringLiteral("三班");
+        f.dialogs.answers << MsgResult::Cancel; // the edit question
+        QTest::mouseClick(f.form->Command新建文件, Qt::LeftButton);
+        QCOMPARE(f.dialogs.inputs[0].prompt, QStringLiteral("请输入一个名称："));
+        QCOMPARE(f.folder.read(QStringLiteral("文本[姓名]文件/三班.txt")),
+                 f.folder.read(QStringLiteral("模板/XingMing.txt")));
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), QStringLiteral("三班.txt"));
+        QVERIFY(!f.form->candidates().isEmpty());
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList{"可以从其它Word/Excel文件中复制信息。编辑好后，保存并关掉文件，再按一次[重置候选列表]。"});
+
+        // The same name again replaces the file with the template, without asking.
+        f.folder.write(QStringLiteral("文本[姓名]文件/三班.txt"), "changed\r\n");
+        f.dialogs.inputAnswers << QStringLiteral("三班");
+        QTest::mouseClick(f.form->Command新建文件, Qt::LeftButton);
+        QCOMPARE(f.folder.read(QStringLiteral("文本[姓名]文件/三班.txt")),
+                 f.folder.read(QStringLiteral("模板/XingMing.txt")));
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 1);
+    }
+
+    void unsafeNamesAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("slash") << "../../etc/x";
+        QTest::newRow("backslash") << "a\\b";
+        QTest::newRow("dots") << "..";
+        QTest::newRow("blanks") << "   ";
+    }
+    void unsafeNamesAreRefused() {
+        QFETCH(QString, name);
+        Fixture f;
+        f.form->Option抽取方式_Click(1);
+        f.dialogs.inputAnswers << name;
+        f.form->Command新建文件_Click();
+        QCOMPARE(f.dialogs.texts(), QStringList{"出错，可能是你输入的文件名不合法？可能是你的文件没关好？\r\n52"});
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 0);
+        QCOMPARE(QDir(f.folder.file(QStringLiteral("文本[姓名]文件"))).entryList(QDir::Files).size(), 0);
+    }
+
+    void importCopiesAndAsksBeforeReplacing() {
+        Fixture f;
+        QTemporaryDir outside;
+        const QString source = outside.filePath(QStringLiteral("四班.txt"));
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("甲\r\n乙\r\n");
+        file.close();
+        f.form->Option抽取方式_Click(1);
+        f.dialogs.fileAnswers << source;
+        f.form->menu_增加文件->trigger();
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), QStringLiteral("四班.txt"));
+        QCOMPARE(f.form->candidates().texts(), (QStringList{"甲", "乙"}));
+
+        f.dialogs.fileAnswers << source;
+        f.dialogs.answers << MsgResult::Cancel;
+        f.form->Command增加文件_Click();
+        QCOMPARE(f.dialogs.texts().last(), QStringLiteral("文件") +
+                                               f.folder.file(QStringLiteral("文本[姓名]文件/四班.txt")) +
+                                               QStringLiteral("已经存在，覆盖？"));
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 1);
+    }
+
+    void workbookInNamesModeIsNotCopied() {
+        Fixture f;
+        QTemporaryDir outside;
+        const QString book = outside.filePath(QStringLiteral("NAMES.XLS"));
+        QFile(book).open(QIODevice::WriteOnly);
+        f.form->Option抽取方式_Click(1);
+        f.dialogs.fileAnswers << book;
+        f.form->Command增加文件_Click();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 0);
+        // In question mode any file is copied unchanged.
+        f.form->Option抽取方式_Click(2);
+        f.dialogs.fileAnswers << book;
+        f.form->Command增加文件_Click();
+        QVERIFY(QFile::exists(f.folder.file(QStringLiteral("题目文件/NAMES.XLS"))));
+    }
+
+    void deleteSelectsTheNeighbour_data() {
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("last of three selects the second") << 2 << "b.txt";
+        QTest::newRow("first selects the next") << 0 << "b.txt";
+    }
+    void deleteSelectsTheNeighbour() {
+        QFETCH(int, deleted);
+        QFETCH(QString, selected);
+        Fixture f;
+        for (const char* n : {"a.txt", "b.txt", "c.txt"})
+            f.folder.write(QStringLiteral("文本[姓名]文件/") + QString::fromLatin1(n), QByteArray(n) + "\r\n");
+        f.form->Option抽取方式_Click(1);
+        const QString name = f.form->Combo选择姓名文件->itemText(deleted);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, name, true));
+        f.dialogs.answers << MsgResult::Yes;
+        f.form->menu_删除当前文件->trigger();
+        QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("真的要删除文件：") +
+                                                 f.folder.file(QStringLiteral("文本[姓名]文件/")) + name +
+                                                 QStringLiteral(" 吗？"));
+        QCOMPARE(f.dialogs.messages[0].defaultButton, std::optional(MsgResult::No));
+        QVERIFY(!QFile::exists(f.folder.file(QStringLiteral("文本[姓名]文件/")) + name));
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 2);
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), selected);
+        QCOMPARE(f.form->candidates().texts(), QStringList{QStringLiteral("b.txt")});
+    }
+
+    void deletingAlsoOffersThePictures() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/一班.txt"), "甲\r\n");
+        f.folder.write(QStringLiteral("图片列表/一班/x.txt"), "x");
+        f.form->Option抽取方式_Click(1);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("一班.txt"), true));
+        f.dialogs.answers << MsgResult::Yes << MsgResult::OK;
+        f.form->Command删除文件_Click();
+        QCOMPARE(f.dialogs.texts().last(),
+                 QStringLiteral("同时删除一班.txt对应的图片文件吗？\r\n删除后将不可再恢复！"));
+        QVERIFY(!QDir(f.folder.file(QStringLiteral("图片列表/一班"))).exists());
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 0);
+        QVERIFY(f.form->candidates().isEmpty());
+    }
+
+    void aFileThatCannotBeDeletedStaysListed() {
+        Fixture f;
+        f.form->Option抽取方式_Click(1);
+        QDir().mkpath(f.folder.file(QStringLiteral("文本[姓名]文件/stuck.txt/inside")));
+        f.form->Combo选择姓名文件->addItem(QStringLiteral("stuck.txt"));
+        f.form->Combo选择姓名文件->setCurrentIndex(0);
+        f.dialogs.answers << MsgResult::Yes;
+        f.form->Command删除文件_Click();
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages[1].text.startsWith(QStringLiteral("无法删除文件：")));
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 1);
+    }
+
+    void matchingPicturesAreOfferedAndLoaded() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/班.txt"), "张三\r\n李四\r\n王五\r\n");
+        QDir().mkpath(f.folder.file(QStringLiteral("图片列表/班")));
+        for (const char* p : {"张三.jpg", "李四.BMP", "other.jpg"})
+            QImage(40, 30, QImage::Format_RGB32)
+                .save(f.folder.file(QStringLiteral("图片列表/班/")) + QString::fromUtf8(p), "BMP");
+        f.form->Option抽取方式_Click(1);
+        f.dialogs.answers << MsgResult::OK;
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("班.txt"), true));
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(
+            f.dialogs.messages[0].text,
+            QStringLiteral("全屏显示时可同时滚动对应图片。\r\n现在导入与“班.txt”中文本（名字）匹配的2张图片吗？\r\n"
+                           "根据图片数量，在此过程中可能停止响应几分钟。。。"));
+        QCOMPARE(f.dialogs.messages[0].defaultButton, std::optional(MsgResult::Cancel));
+        QVERIFY(f.form->CurHasLoadedPicList);
+        QCOMPARE(f.state.PictureList.upperBound(), 2);
+
+        // Cancel (the default) on the next rebuild loads nothing.
+        f.form->CommandReset_Click();
+        QVERIFY(!f.form->CurHasLoadedPicList);
+        QCOMPARE(f.state.PictureList.upperBound(), 0);
+
+        f.dialogs.messages.clear();
+        f.form->DoNotLoadPicList = true;
+        f.form->CommandReset_Click();
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    void pictureFolderCheck() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/班.txt"), "张三\r\n李四\r\n");
+        f.form->Option抽取方式_Click(1);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("班.txt"), true));
+        f.form->Command查看图片列表_Click();
+        QVERIFY(QDir(f.folder.file(QStringLiteral("图片列表/班"))).exists());
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages[0].text.startsWith(
+            QStringLiteral("共需2张图片(不包括已被屏蔽了的名单)"
+                           "，目前已有0张有效图片。请您认真核对缺了哪个？\r\n\r\n请将图片复制到已打开的文件夹：")));
+        QVERIFY(f.dialogs.messages[0].text.endsWith(
+            QStringLiteral("\r\n\r\n处理好后，关闭文件夹窗口，按一次[重置候选列表]。")));
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Information);
+    }
+};
+
+QTEST_MAIN(TestFilePanel)
+#include "tst_filepanel.moc"

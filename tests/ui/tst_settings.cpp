@@ -1,0 +1,329 @@
+#include "Form1Fixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QRadioButton>
+#include <QStringEncoder>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+
+using core::MsgIcon;
+using core::MsgResult;
+
+namespace {
+
+void AddProject(Fixture& f, const QString& name, const QString& min, const QString& max, const QString& step,
+                const QString& exclude) {
+    for (const QString& answer : {name, min, max, step, exclude})
+        f.dialogs.inputAnswers.enqueue(answer);
+    f.form->menu增加项目->trigger();
+}
+
+QColor ColorOfLine(const QTextEdit* edit, int line) {
+    return edit->document()->findBlockByNumber(line).begin().fragment().charFormat().foreground().color();
+}
+
+} // namespace
+
+class TestSettingsUi : public QObject {
+    Q_OBJECT
+private slots:
+    void everythingIsBackAfterARestart() {
+        Fixture f;
+        AddProject(f, QStringLiteral("高二(01)班"), QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("1"),
+                   QStringLiteral("4"));
+        AddProject(f, QStringLiteral("抽奖"), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("2"), QString());
+        f.form->Check自动排除->setChecked(true);
+        QTest::mouseClick(f.form->Check禁止3连号, Qt::LeftButton);
+        f.form->Option禁止范围[1]->setChecked(true);
+        f.form->Image声音控制_Click();
+
+        f.folder.write(QStringLiteral("文本[姓名]文件/一班.txt"), "Ann\r\nBob\r\nCid\r\n");
+        f.form->Option抽取方式_Click(1);
+        f.form->Check自动排除已抽2->setChecked(true);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("一班.txt"), false));
+        const QString drawn = f.draw();
+        f.form->List抽我->setCurrentIndex(f.form->candidates().index(0));
+        const QString blocked = f.form->candidates().text(0);
+        f.form->menu_设为屏蔽->trigger();
+        QCOMPARE(f.form->candidates().count(), 1);
+
+        f.restart();
+        QCOMPARE(f.form->Combo项目->count(), 2);
+        QCOMPARE(f.form->Combo项目->itemText(0), QStringLiteral("高二(01)班"));
+        QCOMPARE(f.form->NumberProjects[1].Step, 2.0);
+        QVERIFY(f.form->Check自动排除->isChecked());
+        QVERIFY(f.form->Check禁止3连号->isChecked());
+        QVERIFY(!f.form->Check禁止2连号->isChecked());
+        QVERIFY(f.form->Option禁止范围[1]->isChecked());
+        QCOMPARE(f.form->Image声音控制->property("Tag").toString(), QStringLiteral("无声"));
+        QVERIFY(f.form->Option抽取方式[1]->isChecked());
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), QStringLiteral("一班.txt"));
+        QVERIFY(f.form->Check自动排除已抽2->isChecked());
+        // The list was built from the file minus the restored block list.
+        QCOMPARE(f.form->candidates().count(), 1);
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), drawn + u'\n' + blocked);
+        QCOMPARE(ColorOfLine(f.form->RichTextBox屏蔽列表, 0), QColor(255, 0, 0));
+        QCOMPARE(ColorOfLine(f.form->RichTextBox屏蔽列表, 1), QColor(0, 0, 255));
+    }
+
+    void restoredFileThatIsGoneShowsNothing() {
+        Fixture f;
+        f.useNameFile(QStringLiteral("gone.txt"), "Ann\r\n");
+        AddProject(f, QStringLiteral("p"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("1"), QString());
+        f.useNameFile(QStringLiteral("gone.txt"), "Ann\r\n");
+        f.form->CommandExit_Click();
+        QFile::remove(f.folder.file(QStringLiteral("文本[姓名]文件/gone.txt")));
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QCOMPARE(f.form->Combo选择姓名文件->currentIndex(), -1);
+        QCOMPARE(f.form->Combo选择姓名文件->placeholderText(), QStringLiteral("请选择"));
+        QVERIFY(f.form->candidates().isEmpty());
+    }
+
+    void addingAProjectAsksWithRememberedDefaults() {
+        Fixture f;
+        AddProject(f, QStringLiteral("一班  "), QStringLiteral("2"), QStringLiteral("30"), QStringLiteral("0.5abc"),
+                   QStringLiteral("3 4"));
+        QCOMPARE(f.dialogs.inputs.size(), 5);
+        QCOMPARE(f.dialogs.inputs[0].prompt, QStringLiteral("请输入项目名称：\r\n（如：高二(01)班 ）"));
+        QCOMPARE(f.dialogs.inputs[0].defaultText, QStringLiteral("名称"));
+        QCOMPARE(f.dialogs.inputs[1].prompt, QStringLiteral("请输入最小值："));
+        QCOMPARE(f.dialogs.inputs[1].defaultText, QStringLiteral("1"));
+        QCOMPARE(f.dialogs.inputs[2].defaultText, QStringLiteral("60"));
+        QCOMPARE(f.dialogs.inputs[3].prompt, QStringLiteral("请输入步长："));
+        QCOMPARE(
+            f.dialogs.inputs[4].prompt,
+            QStringLiteral("请输入要排除的数字，各数字之间用空间分隔：\r\n( 如果没有要排除的数字，则直接按[确定] )"));
+        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("一班"));
+        QCOMPARE(f.form->TextSet[2]->text(), QStringLiteral("0.5"));
+        QCOMPARE(f.form->TextSet[3]->text(), QStringLiteral("3 4"));
+        QCOMPARE(f.form->candidates().count(), 55); // 2..30 by 0.5 without 3 and 4
+
+        f.dialogs.inputs.clear();
+        f.dialogs.inputAnswers << QStringLiteral("一班");
+        f.form->menu增加项目->trigger();
+        QCOMPARE(f.dialogs.inputs[0].defaultText, QStringLiteral("一班"));
+        QCOMPARE(f.dialogs.texts(), QStringList{"已存在同名的项目！"});
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
+
+        f.dialogs.inputs.clear();
+        AddProject(f, QStringLiteral("二班"), QString(), QString(), QString(), QString());
+        QCOMPARE(f.dialogs.inputs[1].defaultText, QStringLiteral("2"));
+        QCOMPARE(f.dialogs.inputs[3].defaultText, QStringLiteral("0.5"));
+        QCOMPARE(f.dialogs.inputs[4].defaultText, QStringLiteral("3 4"));
+        QVERIFY(f.dialogs.inputs[4].prompt.endsWith(QStringLiteral("则清空以下输入框后按[确定] )")));
+
+        f.dialogs.inputAnswers.clear();
+        f.form->menu增加项目->trigger(); // Cancel
+        QCOMPARE(f.form->Combo项目->count(), 2);
+    }
+
+    void longNameIsStoredAndShownTheSame() {
+        Fixture f;
+        AddProject(f, QStringLiteral("一二三四五六七八"), QStringLiteral("1"), QStringLiteral("10"),
+                   QStringLiteral("1"), QString());
+        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("一二三四五六"));
+        f.form->TextSet[1]->setFocus();
+        f.form->TextSet[1]->selectAll();
+        QTest::keyClicks(f.form->TextSet[1], QStringLiteral("20"));
+        QCOMPARE(f.form->NumberProjects[0].Max, 20.0);
+        f.restart();
+        QCOMPARE(f.form->NumberProjects[0].Name, QStringLiteral("一二三四五六"));
+        QCOMPARE(f.form->NumberProjects[0].Max, 20.0);
+    }
+
+    void excludedCountCaption_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("step 1") << "1"
+                                << "自动排除 （3/60）";
+        QTest::newRow("step 0.5") << "0.5"
+                                  << "自动排除 （3/119）";
+    }
+    void excludedCountCaption() {
+        QFETCH(QString, step);
+        QFETCH(QString, caption);
+        Fixture f;
+        f.form->TextSet[0]->setText(QStringLiteral("1"));
+        f.form->TextSet[1]->setText(QStringLiteral("60"));
+        f.form->TextSet[2]->setText(step);
+        f.form->TextSet[3]->setText(QStringLiteral("3 5 7"));
+        QCOMPARE(f.form->Check自动排除->text(), caption);
+        f.form->TextSet[2]->setText(QStringLiteral("0"));
+        QCOMPARE(f.form->Check自动排除->text(), caption); // a step of 0 leaves it
+    }
+
+    void twoAndThreeInARowExcludeEachOther() {
+        Fixture f;
+        QTest::mouseClick(f.form->Check禁止2连号, Qt::LeftButton);
+        QTest::mouseClick(f.form->Check禁止3连号, Qt::LeftButton);
+        QVERIFY(f.form->Check禁止3连号->isChecked());
+        QVERIFY(!f.form->Check禁止2连号->isChecked());
+        QTest::mouseClick(f.form->Check禁止2连号, Qt::LeftButton);
+        QVERIFY(!f.form->Check禁止3连号->isChecked());
+        QTest::mouseClick(f.form->Check禁止2连号, Qt::LeftButton); // unticking leaves the other alone
+        QVERIFY(!f.form->Check禁止2连号->isChecked() && !f.form->Check禁止3连号->isChecked());
+    }
+
+    void clearingExcludedNumbersStoresThem() {
+        Fixture f;
+        AddProject(f, QStringLiteral("p"), QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("1"),
+                   QStringLiteral("3 5"));
+        QVERIFY(f.form->Command清除排除数字->isEnabled());
+        QTest::mouseClick(f.form->Command清除排除数字, Qt::LeftButton);
+        QCOMPARE(f.form->NumberProjects[0].Exclude, QString());
+        QVERIFY(!f.form->Command清除排除数字->isEnabled());
+        QCOMPARE(f.form->candidates().count(), 10);
+    }
+
+    void confirmStoresTheExclusionInTheProject() {
+        Fixture f;
+        AddProject(f, QStringLiteral("p"), QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("1"), QString());
+        f.form->Check自动排除->setChecked(true);
+        const QString drawn = f.draw();
+        QCOMPARE(f.form->NumberProjects[0].Exclude, drawn);
+        QCOMPARE(f.form->candidates().count(), 9);
+    }
+
+    void deletingProjects_data() {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("last of three selects the second") << 2 << "b";
+        QTest::newRow("first selects the next") << 0 << "b";
+    }
+    void deletingProjects() {
+        QFETCH(int, chosen);
+        QFETCH(QString, next);
+        Fixture f;
+        for (const char* n : {"a", "b", "c"})
+            AddProject(f, QString::fromLatin1(n), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("1"),
+                       QString());
+        f.form->Combo项目->setCurrentIndex(chosen);
+        f.form->Combo项目_Click();
+        const QString name = f.form->Combo项目->currentText();
+        f.dialogs.answers << MsgResult::OK;
+        f.form->menu删除当前项目->trigger();
+        QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("真的要删除") + name + QStringLiteral("吗？"));
+        QCOMPARE(f.dialogs.messages.last().defaultButton, std::optional(MsgResult::Cancel));
+        QCOMPARE(f.form->Combo项目->count(), 2);
+        QCOMPARE(f.form->NumberProjects.size(), 2);
+        QCOMPARE(f.form->Combo项目->currentText(), next);
+        QCOMPARE(f.form->NumberProjects.find(name), -1);
+    }
+
+    void deletingWithoutChoice() {
+        Fixture f;
+        f.form->menu删除当前项目->trigger();
+        QCOMPARE(f.dialogs.texts(), QStringList{"未选定任何项目！"});
+        AddProject(f, QStringLiteral("only"), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("1"), QString());
+        f.dialogs.answers << MsgResult::OK;
+        f.form->menu删除当前项目->trigger();
+        QCOMPARE(f.form->Combo项目->count(), 0);
+        QCOMPARE(f.form->TextSet[1]->text(), QStringLiteral("0"));
+        f.restart();
+        QCOMPARE(f.form->NumberProjects.size(), 0);
+    }
+
+    void lockedStart() {
+        Fixture f({}, false);
+        f.load();
+        f.form->CommandExit_Click(); // writes a complete set of settings files
+        f.folder.write(QStringLiteral("LockState.dat"), "1\r\n");
+        f.folder.write(QStringLiteral("zmkm.dat"), "secret\r\n"); // as an older installation wrote it
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QVERIFY(f.form->menu锁定->isChecked());
+        QVERIFY(!f.form->menu_清除高级抽取记录文本文件->isEnabled());
+        QVERIFY(!f.form->menu_撤消->isEnabled());
+        QVERIFY(!f.form->CommandReset->isEnabled());
+
+        f.draw();
+        QVERIFY(!f.form->Command开始->isEnabled()); // the result stays on display
+
+        f.dialogs.inputAnswers << QStringLiteral("wrong");
+        f.form->menu锁定->trigger();
+        QCOMPARE(f.dialogs.texts(), QStringList{"密码错误！"});
+        QVERIFY(f.form->menu锁定->isChecked());
+
+        f.dialogs.inputAnswers << QStringLiteral("secret");
+        f.form->menu锁定->trigger();
+        QVERIFY(!f.form->menu锁定->isChecked());
+        QVERIFY(f.form->Command开始->isEnabled());
+        QVERIFY(f.form->menu_撤消->isEnabled());
+
+        f.form->CommandExit_Click();
+        const QString stored = QString::fromUtf8(f.folder.read(QStringLiteral("zmkm.dat")));
+        QVERIFY(!stored.contains(QStringLiteral("secret")));
+        QVERIFY(core::LockPassword::fromFileText(stored.trimmed()).matches(QStringLiteral("secret")));
+        QCOMPARE(f.folder.read(QStringLiteral("LockState.dat")), QByteArray("0\r\n"));
+    }
+
+    void lockingAsksForANewPassword() {
+        Fixture f;
+        f.dialogs.inputAnswers << QStringLiteral("a") << QStringLiteral("b");
+        f.form->menu锁定->trigger();
+        QCOMPARE(f.dialogs.texts(), QStringList{"两次输入的密码不一致！"});
+        QVERIFY(!f.form->menu锁定->isChecked());
+        f.dialogs.inputAnswers << QStringLiteral("pw") << QStringLiteral("pw");
+        f.form->menu锁定->trigger();
+        QVERIFY(f.form->menu锁定->isChecked());
+        QCOMPARE(f.state.LockState, 1);
+    }
+
+    void olderBlockListLoadsWithColours() {
+        Fixture f({}, false);
+        f.load();
+        f.form->CommandExit_Click();
+        QStringEncoder gb("GB18030");
+        auto hex = [&](const QString& s) {
+            QByteArray out;
+            for (char c : QByteArray(gb.encode(s)))
+                out += "\\'" + QByteArray::number(uchar(c), 16);
+            return out;
+        };
+        f.folder.write(
+            QStringLiteral("pingbi.dat"),
+            "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 " + hex(QStringLiteral("宋体")) +
+                ";}}{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n"
+                "\\viewkind4\\uc1\\pard\\lang2052\\f0\\fs18\\cf1 " +
+                hex(QStringLiteral("张三")) + "\\par\r\n\\cf2 " + hex(QStringLiteral("李四")) + "\\cf0\\par\r\n}\r\n");
+        f.folder.write(QStringLiteral("文本[姓名]文件/n.txt"), "张三\r\n李四\r\n王五\r\n");
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QStringLiteral("张三\n李四"));
+        QCOMPARE(ColorOfLine(f.form->RichTextBox屏蔽列表, 0), QColor(255, 0, 0));
+        QCOMPARE(ColorOfLine(f.form->RichTextBox屏蔽列表, 1), QColor(0, 0, 255));
+        f.form->Check自动排除已抽2->setChecked(true);
+        f.useNameFile(QStringLiteral("n.txt"), "张三\r\n李四\r\n王五\r\n");
+        QCOMPARE(f.form->candidates().texts(), QStringList{"王五"});
+    }
+
+    void clearingTheBlockListAsks() {
+        Fixture f;
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("x"));
+        f.form->menu_清空屏蔽列表->trigger(); // Cancel is the default
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QStringLiteral("x"));
+        f.dialogs.answers << MsgResult::OK;
+        f.form->menu_清空屏蔽列表->trigger();
+        QVERIFY(f.form->RichTextBox屏蔽列表->toPlainText().isEmpty());
+    }
+
+    void unreadableProjectsFileIsReported() {
+        Fixture f({}, false);
+        f.folder.write(QStringLiteral("Setting.vq"), "\x05\x00 too short");
+        f.load();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages[0].text.startsWith(QStringLiteral("读取设置时遇到错误！")));
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
+    }
+};
+
+QTEST_MAIN(TestSettingsUi)
+#include "tst_settings.moc"

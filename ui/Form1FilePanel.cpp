@@ -1,0 +1,160 @@
+#include "ui/Form1.h"
+
+#include "core/FileNames.h"
+#include "platform/system/ShellOpen.h"
+#include "ui/WindowHelpers.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ui {
+
+using core::MsgButtons;
+using core::MsgIcon;
+using core::MsgResult;
+
+namespace {
+
+// A typed name must stay a plain file name inside the mode's folder.
+bool IsPlainFileName(const QString& name) {
+    const QString t = name.trimmed();
+    if (t.isEmpty() || t.contains(u'/') || t.contains(u'\\')) return false;
+    return !std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'.'; });
+}
+
+// Copies a file, replacing the target; QFile::copy never overwrites.
+bool ReplaceFile(const QString& from, const QString& to, QString* error) {
+    const QString temp = to + QStringLiteral(".part");
+    QFile::remove(temp);
+    QFile source(from);
+    if (!source.copy(temp)) {
+        *error = source.errorString();
+        return false;
+    }
+    QFile::setPermissions(temp, QFile::permissions(temp) | QFile::WriteOwner);
+    QFile::remove(to);
+    if (!QFile::rename(temp, to)) {
+        *error = QStringLiteral("无法写入 ") + QDir::toNativeSeparators(to);
+        QFile::remove(temp);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void Form1::menu_窗口移至右下角_Click() {
+    const QRect screen = ScreenRect();
+    const QRect frame = frameGeometry();
+    move(screen.x() + screen.width() - frame.width() - ToPixels(50),
+         screen.y() + screen.height() - frame.height() - ToPixels(400));
+}
+
+void Form1::Command新建文件_Click() {
+    const QString answer =
+        dialogs_.input(QStringLiteral("请输入一个名称："), core::kAppTitle, QString()).value_or(QString());
+    if (answer.isEmpty()) return;
+    auto fail = [this](int number) {
+        message(QStringLiteral("出错，可能是你输入的文件名不合法？可能是你的文件没关好？\r\n") +
+                    QString::number(number),
+                MsgIcon::Critical);
+    };
+    if (!IsPlainFileName(answer)) {
+        fail(52); // bad file name
+        return;
+    }
+    const bool names = drawMode() == 1;
+    const QString file = answer + (names ? QStringLiteral(".txt") : QStringLiteral(".docx"));
+    const QString source =
+        state_.AppFolder + (names ? QStringLiteral("模板/XingMing.txt") : QStringLiteral("模板/TiMu.docx"));
+    CloseWordDocument();
+    QString error;
+    if (!ReplaceFile(source, modeFolder() + file, &error)) {
+        fail(75); // path/file access error
+        return;
+    }
+    if (FindListItem(Combo选择姓名文件, file, false) < 0) Combo选择姓名文件->addItem(file);
+    if (!SelectListItem(Combo选择姓名文件, file, false)) Combo选择姓名文件->setCurrentIndex(-1);
+    Command编辑文件_Click();
+}
+
+void Form1::Command增加文件_Click() {
+    CloseWordDocument();
+    const QString chosen = dialogs_.openFileName(QStringLiteral("导入/更新文件"), importFilter_);
+    if (chosen.isEmpty()) return;
+    const QFileInfo info(chosen);
+    if (!info.isFile()) return;
+    const QString bare = info.fileName();
+    if (drawMode() == 1 &&
+        (bare.toUpper().endsWith(QStringLiteral(".XLS")) || bare.toUpper().endsWith(QStringLiteral(".XLSX")))) {
+        message(QStringLiteral("从Excel工作簿导入姓名的功能尚未完成。请先把姓名另存为文本文件（每行一个），再导入。"),
+                MsgIcon::Information);
+        return;
+    }
+    const QString target = modeFolder() + bare;
+    if (QFileInfo::exists(target) &&
+        message(QStringLiteral("文件") + QDir::toNativeSeparators(target) + QStringLiteral("已经存在，覆盖？"),
+                MsgIcon::Exclamation, MsgButtons::OKCancel) != MsgResult::OK)
+        return;
+    CloseWordDocument();
+    QString error;
+    if (QFileInfo(chosen).canonicalFilePath() != QFileInfo(target).canonicalFilePath() &&
+        !ReplaceFile(chosen, target, &error))
+        message(error + QStringLiteral("\r\n你是不是没有关掉那个文件呢?"), MsgIcon::Critical);
+    if (FindListItem(Combo选择姓名文件, bare, false) < 0) Combo选择姓名文件->addItem(bare);
+    if (!SelectListItem(Combo选择姓名文件, bare, false)) Combo选择姓名文件->setCurrentIndex(-1);
+}
+
+void Form1::Command编辑文件_Click() {
+    if (Combo选择姓名文件->currentIndex() < 0) return;
+    const QString path = modeFolder() + Combo选择姓名文件->currentText();
+    menu_窗口移至右下角_Click();
+    if (message(
+            QStringLiteral("可以从其它Word/Excel文件中复制信息。编辑好后，保存并关掉文件，再按一次[重置候选列表]。"),
+            MsgIcon::Exclamation, MsgButtons::OKCancel, MsgResult::Cancel) != MsgResult::OK)
+        return;
+    CloseWordDocument();
+    platform::OpenWithShell(path, false);
+}
+
+void Form1::Command删除文件_Click() {
+    const int k = Combo选择姓名文件->currentIndex();
+    if (k < 0) return;
+    const QString name = Combo选择姓名文件->currentText();
+    const QString path = modeFolder() + name;
+    if (message(QStringLiteral("真的要删除文件：") + QDir::toNativeSeparators(path) + QStringLiteral(" 吗？"),
+                MsgIcon::Critical, MsgButtons::YesNo, MsgResult::No) != MsgResult::Yes)
+        return;
+    CloseWordDocument();
+    QFile file(path);
+    if (file.exists() && !file.remove()) {
+        // The entry stays, so the list never hides a file that is still there.
+        message(QStringLiteral("无法删除文件：") + QDir::toNativeSeparators(path) + QStringLiteral("\r\n") +
+                    file.errorString(),
+                MsgIcon::Critical);
+        return;
+    }
+    if (drawMode() == 1) {
+        const QString pictures = core::PictureFolder(state_.AppFolder, name);
+        if (QDir(pictures).exists() &&
+            message(QStringLiteral("同时删除") + name + QStringLiteral("对应的图片文件吗？\r\n删除后将不可再恢复！"),
+                    MsgIcon::Critical, MsgButtons::OKCancel, MsgResult::Cancel) == MsgResult::OK) {
+            core::RecreateFolder(pictures);
+            QDir().rmdir(pictures);
+        }
+    }
+    const int count = Combo选择姓名文件->count();
+    if (count > 1) {
+        Combo选择姓名文件->setCurrentIndex(k + 1 < count ? k + 1 : k - 1);
+        Combo选择姓名文件_Click();
+    }
+    Combo选择姓名文件->removeItem(k);
+    if (Combo选择姓名文件->count() == 0) {
+        Combo选择姓名文件->setCurrentIndex(-1);
+        CommandReset_Click();
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,175 @@
+#include "ui/Form1.h"
+
+#include "core/NumberText.h"
+#include "core/TextFiles.h"
+#include "platform/richtext/Rtf.h"
+#include "ui/WindowHelpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace ui {
+
+namespace {
+
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
+    if (error) *error = f.errorString();
+    return false;
+}
+
+int AlignmentIndex(Qt::Alignment a) {
+    if (a & Qt::AlignLeft) return 0;
+    if (a & Qt::AlignRight) return 1;
+    return 2;
+}
+
+Qt::Alignment AlignmentOf(int index) {
+    const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    return horizontal[index >= 0 && index <= 2 ? index : 2] | Qt::AlignVCenter;
+}
+
+// Colours are stored as the decimal of red + green * 256 + blue * 65536.
+QColor FromStored(quint32 v) {
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+template <size_t N> qint16 CheckedIndex(const std::array<QRadioButton*, N>& options) {
+    for (size_t i = 0; i < N; ++i)
+        if (options[i]->isChecked()) return qint16(i);
+    return qint16(N);
+}
+
+} // namespace
+
+void Form1::saveBlockList() {
+    WriteBytes(state_.AppFolder + QStringLiteral("pingbi.dat"), platform::WriteRtf(*RichTextBox屏蔽列表->document()),
+               nullptr);
+}
+
+void Form1::loadBlockList() {
+    QFile f(state_.AppFolder + QStringLiteral("pingbi.dat"));
+    if (!f.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = f.readAll();
+    // A block list saved as plain text still loads, without colours.
+    if (!platform::ReadRtf(bytes, RichTextBox屏蔽列表->document()))
+        RichTextBox屏蔽列表->setPlainText(core::DecodeText(bytes));
+}
+
+void Form1::SaveTextColors() {
+    core::WriteTextFile(QString::number(state_.RollingColor) + QStringLiteral("\r\n") +
+                            QString::number(state_.FlashColor),
+                        state_.AppFolder + QStringLiteral("TXTColorSet.dat"));
+}
+
+void Form1::LoadTextColors() {
+    const QStringList lines =
+        core::ReadTextFile(state_.AppFolder + QStringLiteral("TXTColorSet.dat")).split(QStringLiteral("\r\n"));
+    if (lines.size() >= 2) {
+        state_.RollingColor = quint32(core::LeadingNumber(lines[0]));
+        state_.FlashColor = quint32(core::LeadingNumber(lines[1]));
+    } else {
+        state_.RollingColor = 16777215;
+        state_.FlashColor = 255;
+        SaveTextColors();
+    }
+    auto paint = [](QLabel* label, quint32 colour) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, FromStored(colour));
+        label->setPalette(p);
+    };
+    paint(Label结果, state_.RollingColor);
+    paint(Label结果2, state_.FlashColor);
+}
+
+void Form1::SaveSettings() {
+    QString error;
+    if (!WriteBytes(state_.AppFolder + QLatin1String(core::NumberProjects::kFileName), NumberProjects.toBytes(),
+                    &error)) {
+        message(QStringLiteral("保存设置时遇到错误！") + error, core::MsgIcon::Critical);
+        return;
+    }
+    core::MainSettings& s = mainSettings_;
+    s.ProjectIndex = qint16(projectListIndex());
+    s.AutoExclude = Check自动排除->isChecked();
+    s.No2InRow = Check禁止2连号->isChecked();
+    s.No3InRow = Check禁止3连号->isChecked();
+    s.RangeOption = CheckedIndex(Option禁止范围);
+    s.DrawMode = CheckedIndex(Option抽取方式);
+    s.FileName = Combo选择姓名文件->currentText();
+    s.ExcludeDrawn = Check自动排除已抽2->isChecked();
+    s.Alignment = qint16(AlignmentIndex(Label结果->alignment()));
+    s.DisplayHeight = qint16(DisplayHeight);
+    s.SavedAt = QDateTime::currentDateTime();
+    core::WriteTextFile(s.toText(), state_.AppFolder + QLatin1String(core::MainSettings::kFileName));
+    core::WriteTextFile(Image声音控制->property("Tag").toString(), state_.AppFolder + QStringLiteral("SoundSet.dat"));
+    saveBlockList();
+    core::WriteTextFile(state_.LockPassword.fileText(),
+                        state_.AppFolder + QLatin1String(core::LockPassword::kFileName));
+    core::WriteTextFile(QString::number(state_.LockState), state_.AppFolder + QStringLiteral("LockState.dat"));
+}
+
+void Form1::LoadSettings() {
+    QFile projects(state_.AppFolder + QLatin1String(core::NumberProjects::kFileName));
+    if (!projects.exists()) return;
+    QString error;
+    std::optional<core::NumberProjects> read;
+    if (projects.open(QIODevice::ReadOnly))
+        read = core::NumberProjects::fromBytes(projects.readAll(), &error);
+    else
+        error = projects.errorString();
+    if (!read) {
+        message(QStringLiteral("读取设置时遇到错误！") + error, core::MsgIcon::Critical);
+        return;
+    }
+    NumberProjects = *read;
+    Combo项目->clear();
+    for (qsizetype i = 0; i < NumberProjects.size(); ++i)
+        Combo项目->addItem(NumberProjects[i].Name);
+    Combo项目->setEditText(QStringLiteral("选择项目"));
+
+    const QString mainPath = state_.AppFolder + QLatin1String(core::MainSettings::kFileName);
+    if (!QFile::exists(mainPath)) return;
+    const core::MainSettings s = core::MainSettings::fromText(core::ReadTextFile(mainPath));
+    mainSettings_ = s;
+    const int n = s.linesRead;
+    if (n >= 5 && s.ProjectIndex >= 0 && s.ProjectIndex < Combo项目->count()) selectProject(s.ProjectIndex);
+    if (n >= 6) Check自动排除->setChecked(s.AutoExclude == 1);
+    if (n >= 8) {
+        Check禁止2连号->setChecked(s.No2InRow == 1);
+        Check禁止2连号_Click();
+    }
+    if (n >= 9) {
+        Check禁止3连号->setChecked(s.No3InRow == 1);
+        Check禁止3连号_Click();
+    }
+    if (n >= 10 && s.RangeOption >= 0 && s.RangeOption < 2) Option禁止范围[s.RangeOption]->setChecked(true);
+    // Restored before the file is chosen, so that its rebuild leaves the blocked entries out.
+    if (n >= 13) Check自动排除已抽2->setChecked(s.ExcludeDrawn == 1);
+    if (n >= 11 && s.DrawMode >= 0 && s.DrawMode < 3) Option抽取方式_Click(s.DrawMode);
+    loadBlockList();
+    if (n >= 12 && !SelectListItem(Combo选择姓名文件, s.FileName, false)) Combo选择姓名文件->setCurrentIndex(-1);
+    if (n >= 14) {
+        Label结果->setAlignment(AlignmentOf(s.Alignment));
+        Label结果2->setAlignment(Label结果->alignment());
+    }
+
+    const QString sound = core::ReadTextFile(state_.AppFolder + QStringLiteral("SoundSet.dat"));
+    Image声音控制->setProperty("Tag", sound);
+    Image声音控制->setIcon(
+        style()->standardIcon(sound == QStringLiteral("无声") ? QStyle::SP_MediaVolumeMuted : QStyle::SP_MediaVolume));
+    state_.LockPassword = core::LockPassword::fromFileText(
+        core::ReadTextFile(state_.AppFolder + QLatin1String(core::LockPassword::kFileName)));
+    state_.LockState = core::LeadingInt16(core::ReadTextFile(state_.AppFolder + QStringLiteral("LockState.dat")));
+    if (state_.LockState == 1) ApplyLock(true);
+}
+
+} // namespace ui

@@ -1,0 +1,31 @@
+#include "ui/Form状态提示.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace ui {
+
+Form状态提示::Form状态提示(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("Form状态提示"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setStyleSheet(QStringLiteral("background: #ffffe1; border: 1px solid #808080;"));
+    auto* layout = new QVBoxLayout(this);
+    label_ = new QLabel(this);
+    label_->setObjectName(QStringLiteral("Label状态"));
+    label_->setMinimumWidth(360);
+    layout->addWidget(label_);
+}
+
+void Form状态提示::setText(const QString& text) {
+    label_->setText(text);
+    if (!isVisible()) show();
+    QCoreApplication::processEvents();
+}
+
+QString Form状态提示::text() const {
+    return label_->text();
+}
+
+} // namespace ui
