@@ -415,10 +415,12 @@ void Form1::CommandExit_Click() {
     QCoreApplication::processEvents();
     SaveDrawHistory();
     SaveSettings();
+    ClearPictureList();
     if (state_.Options.DeleteHistoryWhenExit) ClearHistoryRecords(false);
     DrawStopped = true;
     TimerCreating->stop();
     stopSound(QStringLiteral("Working"));
+    CloseWordDocument();
     exiting_ = true;
     close();
     if (endProcess_) endProcess_();

@@ -5,6 +5,7 @@
 #include "core/MainSettings.h"
 #include "core/NumberProjects.h"
 #include "core/QuestionBank.h"
+#include "platform/office/WordDocument.h"
 #include "platform/sound/WavePlayer.h"
 
 #include <QMainWindow>
@@ -75,6 +76,8 @@ public:
 
     // Question banks and the question mode
     QString ImportQuestionBank(const QString& path);
+    // The numbers of a bank, without touching Questions.
+    QString ReadQuestionNumbers(const QString& path);
     void CloseWordDocument();
     void Command公布答案_Click();
 
@@ -209,6 +212,8 @@ private:
     void selectProject(int index);
     int projectListIndex() const;
     bool askNewPassword();
+    // The bank, when its first table can hold questions; else the user is told and may edit it.
+    std::optional<platform::WordDocument> OpenWordDocument(const QString& path);
     void loadBlockList();
     void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
@@ -222,6 +227,7 @@ private:
     std::function<void()> endProcess_;
     QString importFilter_;
     class Form状态提示* statusPopup_;
+    std::optional<platform::WordDocument> wordDoc_;
     core::MainSettings mainSettings_;
     bool exiting_ = false;
 };

@@ -1,0 +1,212 @@
+#include "Form1Fixture.h"
+
+#include "platform/office/DocxWriter.h"
+#include "platform/richtext/Rtf.h"
+#include "ui/QuestionPanel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+
+using core::MsgResult;
+using platform::DocxCell;
+using platform::DocxRun;
+using platform::DocxTable;
+
+namespace {
+
+DocxTable& HeaderRow(platform::DocxWriter& w) {
+    return w.addTable().addRow({DocxCell::text("题号"), DocxCell::text("题目"), DocxCell::text("答案"),
+                                DocxCell::text("解析"), DocxCell::text("分值"), DocxCell::text("限时(秒)")});
+}
+
+void Save(const platform::DocxWriter& w, Fixture& f, const QString& name) {
+    QString error;
+    QVERIFY2(w.save(f.folder.file(QStringLiteral("题目文件/") + name), &error), qPrintable(error));
+}
+
+QString PlainOf(const QByteArray& rtf) {
+    QTextDocument doc;
+    platform::ReadRtf(rtf, &doc);
+    return doc.toPlainText();
+}
+
+} // namespace
+
+class TestQuestionBank : public QObject {
+    Q_OBJECT
+private slots:
+    void importReadsEveryRow() {
+        Fixture f;
+        platform::DocxWriter w;
+        w.addParagraph("说明文字在表格之前");
+        HeaderRow(w)
+            .addRow({DocxCell::text("1"), DocxCell::runs({{.text = "中国的首都"}, {.text = "是哪里", .bold = true}}),
+                     DocxCell::text("北京"), DocxCell::text("解析一"), DocxCell::text("5"), DocxCell::text("12")})
+            .addRow({DocxCell::text("12").addParagraph({{.text = "第二段"}}), DocxCell::text("题二"),
+                     DocxCell::text("答二"), DocxCell::text(""), DocxCell::text("2.5"), DocxCell::text("0")})
+            .addRow({DocxCell::text(""), DocxCell::text("没有题号"), DocxCell::text(""), DocxCell::text(""),
+                     DocxCell::text("3.5"), DocxCell::text("abc")})
+            .addRow({DocxCell::text("1"), DocxCell::text("重复的题号")});
+        w.addParagraph("表格之后");
+        w.addTable()
+            .addRow({DocxCell::text("x"), DocxCell::text("y")})
+            .addRow({DocxCell::text("9"), DocxCell::text("z")});
+        Save(w, f, QStringLiteral("bank.docx"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("the user's clipboard"));
+        f.form->Option抽取方式_Click(2);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("bank.docx"), true));
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's clipboard"));
+        QCOMPARE(f.form->candidates().texts(), (QStringList{"1", "12", "1"}));
+
+        const QList<core::QuestionItem>& q = f.form->Questions.Questions;
+        QCOMPARE(q.size(), 4);
+        QCOMPARE(q[0].Score, qint16(5));
+        QCOMPARE(q[0].TimeLimit, qint16(12));
+        QCOMPARE(PlainOf(q[0].Question), QStringLiteral("中国的首都是哪里"));
+        QCOMPARE(PlainOf(q[0].Answer), QStringLiteral("北京"));
+        QCOMPARE(q[1].Number, QStringLiteral("12"));
+        QCOMPARE(q[1].Score, qint16(2)); // halves to even
+        QCOMPARE(q[2].Number, QString());
+        QCOMPARE(q[2].Score, qint16(4));
+        QCOMPARE(q[2].TimeLimit, qint16(0));
+        QCOMPARE(q[3].Answer, QByteArray()); // a short row leaves the rest empty
+        // A repeated number always finds the first row.
+        QCOMPARE(PlainOf(f.form->Questions.LookUpQuestion(QStringLiteral("1"))->Question),
+                 QStringLiteral("中国的首都是哪里"));
+        QVERIFY(!f.form->findChild<QWidget*>(QStringLiteral("Form状态提示"))->isVisible());
+    }
+
+    void drawingAQuestionShowsIt() {
+        Fixture f;
+        platform::DocxWriter w;
+        HeaderRow(w).addRow({DocxCell::text("7"), DocxCell::runs({{.text = "粗体题目", .bold = true}}),
+                             DocxCell::text("答案"), DocxCell::text("解析"), DocxCell::text("5"),
+                             DocxCell::text("30")});
+        Save(w, f, QStringLiteral("one.docx"));
+        f.form->Option抽取方式_Click(2);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("one.docx"), true));
+        QCOMPARE(f.draw(), QStringLiteral("7"));
+
+        ui::QuestionPanel* panel = f.form->Frame抽题后的答案解析等公布;
+        QCOMPARE(panel->Text题目信息[0]->text(), QStringLiteral("7"));
+        QCOMPARE(panel->Text题目信息[1]->text(), QStringLiteral("5"));
+        QCOMPARE(panel->Text题目信息[2]->text(), QStringLiteral("30"));
+        QCOMPARE(panel->Command题目分数处理[0]->text(), QStringLiteral("+5"));
+        QTextEdit* question = panel->RichTextBox题目信息[2];
+        QVERIFY(question->isVisibleTo(f.form.get()));
+        QCOMPARE(question->toPlainText(), QStringLiteral("粗体题目"));
+        QCOMPARE(question->document()->begin().begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        QVERIFY(panel->Timer答题计时->isActive());
+        QVERIFY(!panel->Frame正确答案及解析->isVisibleTo(f.form.get()));
+
+        f.form->menu_公布答案->trigger();
+        QVERIFY(panel->Frame正确答案及解析->isVisibleTo(f.form.get()));
+        QCOMPARE(panel->RichTextBox题目信息[0]->toPlainText(), QStringLiteral("答案"));
+        QVERIFY(!panel->Timer答题计时->isActive());
+
+        // Start clears the question boxes and stops the countdown.
+        QTest::mouseClick(f.form->Command开始, Qt::LeftButton);
+        QVERIFY(panel->Text题目信息[1]->text().isEmpty());
+        QVERIFY(!question->isVisibleTo(f.form.get()));
+        QCOMPARE(panel->Label答题剩余时间->text(), QStringLiteral("-1"));
+    }
+
+    void numberMissingFromTheBank() {
+        Fixture f;
+        platform::DocxWriter w;
+        HeaderRow(w).addRow({DocxCell::text("1"), DocxCell::text("q")});
+        Save(w, f, QStringLiteral("b.docx"));
+        f.form->Option抽取方式_Click(2);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("b.docx"), true));
+        f.form->Questions.Questions.clear();
+        f.draw();
+        QCOMPARE(f.dialogs.texts(), QStringList{"没找到：1"});
+        QCOMPARE(f.dialogs.messages[0].icon, core::MsgIcon::Critical);
+    }
+
+    void twoColumnsOnly() {
+        Fixture f;
+        platform::DocxWriter w;
+        w.addTable()
+            .addRow({DocxCell::text("题号"), DocxCell::text("题目")})
+            .addRow({DocxCell::text("3"), DocxCell::text("q")});
+        Save(w, f, QStringLiteral("two.docx"));
+        f.form->Option抽取方式_Click(2);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("two.docx"), true));
+        QCOMPARE(f.form->candidates().texts(), QStringList{"3"});
+        const core::QuestionItem& q = f.form->Questions.Questions[0];
+        QCOMPARE(PlainOf(q.Question), QStringLiteral("q"));
+        QVERIFY(q.Answer.isEmpty() && q.Analysis.isEmpty());
+        QCOMPARE(q.Score, qint16(0));
+        QCOMPARE(q.TimeLimit, qint16(0));
+    }
+
+    void unusableBanks_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        auto docx = [](const std::function<void(platform::DocxWriter&)>& fill) {
+            platform::DocxWriter w;
+            fill(w);
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("x.docx"));
+            w.save(path);
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            return file.readAll();
+        };
+        QTest::newRow("header only") << docx([](platform::DocxWriter& w) { HeaderRow(w); }) << "表格至少要有两行！";
+        QTest::newRow("one column") << docx([](platform::DocxWriter& w) {
+            w.addTable().addRow({DocxCell::text("题号")}).addRow({DocxCell::text("1")});
+        }) << "表格至少要有两列！至少要有题号及题目！";
+        QTest::newRow("no table") << docx([](platform::DocxWriter& w) { w.addParagraph("只有文字"); })
+                                  << "该文件没有任何设置题目的表格！";
+        QTest::newRow("not a zip") << QByteArray("garbage \x01\x02\x03 not a package")
+                                   << "该文件没有任何设置题目的表格！";
+        QTest::newRow("zip without the document")
+            << QByteArray::fromHex("504b0506000000000000000000000000000000000000") << "该文件没有任何设置题目的表格！";
+    }
+    void unusableBanks() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        Fixture f;
+        f.folder.write(QStringLiteral("题目文件/bad.docx"), bytes);
+        f.form->Option抽取方式_Click(2);
+        f.dialogs.answers << MsgResult::OK << MsgResult::No;
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("bad.docx"), true));
+        QCOMPARE(f.dialogs.texts(), (QStringList{problem, "你要打开这个文件编辑吗？"}));
+        QCOMPARE(f.dialogs.messages[0].icon, core::MsgIcon::Critical);
+        QCOMPARE(f.dialogs.messages[1].buttons, core::MsgButtons::YesNo);
+        QVERIFY(f.form->candidates().isEmpty());
+    }
+
+    void questionNumbersOnly() {
+        Fixture f;
+        platform::DocxWriter w;
+        HeaderRow(w)
+            .addRow({DocxCell::text("A1"), DocxCell::text("q")})
+            .addRow({DocxCell::text(""), DocxCell::text("q")});
+        Save(w, f, QStringLiteral("n.docx"));
+        QCOMPARE(f.form->ReadQuestionNumbers(f.folder.file(QStringLiteral("题目文件/n.docx"))), QStringLiteral("A1"));
+        QVERIFY(f.form->Questions.Questions.isEmpty());
+    }
+
+    void shippedTemplateIsABank() {
+        Fixture f;
+        f.form->Option抽取方式_Click(2);
+        f.dialogs.inputAnswers << QStringLiteral("期中");
+        f.dialogs.answers << MsgResult::Cancel;
+        f.form->Command新建文件_Click();
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), QStringLiteral("期中.docx"));
+        QCOMPARE(f.form->candidates().count(), 2);
+    }
+};
+
+QTEST_MAIN(TestQuestionBank)
+#include "tst_questionbank.moc"
