@@ -287,7 +287,14 @@ void Form1::buildMenus() {
                        menu增加项目, menu删除当前项目, menu_清空屏蔽列表, menu_设为屏蔽, menu_撤消, menu_重置候选列表,
                        menu_增加文件, menu_删除当前文件})
         a->setProperty("Tag", QStringLiteral("lock"));
-    CommandReset->setProperty("Tag", QStringLiteral("lock"));
+    // Controls that rebuild the list would also clear the result on display.
+    QList<QWidget*> lockedWidgets = {CommandReset, Combo项目, Combo选择姓名文件};
+    for (QWidget* w : Option抽取方式)
+        lockedWidgets << w;
+    for (QWidget* w : TextSet)
+        lockedWidgets << w;
+    for (QWidget* w : lockedWidgets)
+        w->setProperty("Tag", QStringLiteral("lock"));
 }
 
 void Form1::connectHandlers() {

@@ -242,6 +242,8 @@ private slots:
         QVERIFY(!f.form->menu_清除高级抽取记录文本文件->isEnabled());
         QVERIFY(!f.form->menu_撤消->isEnabled());
         QVERIFY(!f.form->CommandReset->isEnabled());
+        QVERIFY(!f.form->Option抽取方式[1]->isEnabled()); // switching would clear the result on display
+        QVERIFY(!f.form->Combo选择姓名文件->isEnabled());
 
         f.draw();
         QVERIFY(!f.form->Command开始->isEnabled()); // the result stays on display
