@@ -1,6 +1,6 @@
 // Times reading a large question bank: opening the .docx, filling every cell's QTextDocument and
 // converting the question, answer and analysis cells to RTF.
-#include "platform/office/DocxWriter.h"
+#include "SampleBank.h"
 #include "platform/office/WordDocument.h"
 #include "platform/richtext/Rtf.h"
 
@@ -21,28 +21,6 @@ constexpr int kRows = 1000;
 constexpr int kColumns = 6;
 constexpr int kRepeats = 5;
 
-QString writeBank(const QString& path) {
-    DocxWriter w;
-    DocxTable& table = w.addTable();
-    table.addRow({DocxCell::text("题号"), DocxCell::text("题目"), DocxCell::text("答案"), DocxCell::text("解析"),
-                  DocxCell::text("分值"), DocxCell::text("限时(秒)")});
-    for (int i = 1; i <= kRows; ++i) {
-        const QString n = QString::number(i);
-        table.addRow({DocxCell::text(n),
-                      DocxCell::runs({{.text = "第" + n + "题：下列说法中，"},
-                                      {.text = "正确", .bold = true, .color = Qt::red},
-                                      {.text = "的是哪一项？\nA. 甲  B. 乙  C. 丙  D. 丁", .pointSize = 14}}),
-                      DocxCell::runs({{.text = "B", .bold = true, .font = "Arial"}}),
-                      DocxCell::runs({{.text = "因为"},
-                                      {.text = "乙", .italic = true, .color = Qt::blue},
-                                      {.text = "符合题意。\n其余选项与题干不符。"}}),
-                      DocxCell::text("5"), DocxCell::text("30")});
-    }
-    QString error;
-    if (!w.save(path, &error)) qFatal("cannot write the bank: %s", qPrintable(error));
-    return path;
-}
-
 // The best of several runs, in milliseconds.
 double best(const std::function<void()>& work) {
     double fastest = 1e300;
@@ -60,7 +38,8 @@ double best(const std::function<void()>& work) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString path = writeBank(dir.filePath("bank.docx"));
+    const QString path = dir.filePath("bank.docx");
+    WriteSampleBank(path, kRows);
     const WordDocument doc = *WordDocument::open(path);
 
     const double open = best([&] {

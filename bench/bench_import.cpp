@@ -1,8 +1,8 @@
 // Times what the user waits for when choosing a file: a question bank of
 // 1,000 formatted rows imported through the main window, and 200 matching
 // pictures of 400 x 300 loaded with their progress text.
+#include "SampleBank.h"
 #include "core/AppState.h"
-#include "platform/office/DocxWriter.h"
 #include "ui/Form1.h"
 #include "ui/WindowHelpers.h"
 
@@ -28,25 +28,6 @@ public:
     QString openFileName(const QString&, const QString&) override { return {}; }
 };
 
-void WriteBank(const QString& path, int rows) {
-    using platform::DocxCell;
-    platform::DocxWriter w;
-    platform::DocxTable& table = w.addTable();
-    table.addRow({DocxCell::text("题号"), DocxCell::text("题目"), DocxCell::text("答案"), DocxCell::text("解析"),
-                  DocxCell::text("分值"), DocxCell::text("限时(秒)")});
-    for (int i = 1; i <= rows; ++i) {
-        const QString n = QString::number(i);
-        table.addRow({DocxCell::text(n),
-                      DocxCell::runs({{.text = "第" + n + "题：下列说法中，"},
-                                      {.text = "正确", .bold = true, .color = Qt::red},
-                                      {.text = "的是哪一项？\nA. 甲  B. 乙  C. 丙  D. 丁", .pointSize = 14}}),
-                      DocxCell::runs({{.text = "B", .bold = true, .font = "Arial"}}),
-                      DocxCell::runs({{.text = "因为"}, {.text = "乙", .italic = true, .color = Qt::blue}}),
-                      DocxCell::text("5"), DocxCell::text("30")});
-    }
-    if (!w.save(path)) qFatal("cannot write the bank");
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -59,7 +40,7 @@ int main(int argc, char** argv) {
     form.Form_Load(QString());
 
     QDir().mkpath(state.AppFolder + QStringLiteral("题目文件"));
-    WriteBank(state.AppFolder + QStringLiteral("题目文件/bank.docx"), 1000);
+    WriteSampleBank(state.AppFolder + QStringLiteral("题目文件/bank.docx"), 1000);
     form.Option抽取方式_Click(2);
     QElapsedTimer t;
     t.start();

@@ -3,6 +3,8 @@
 #include "platform/office/WordDocument.h"
 #include "platform/office/ZipArchive.h"
 
+#include "FormatSummary.h"
+
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -16,19 +18,6 @@ Q_DECLARE_METATYPE(platform::DocxCell)
 Q_DECLARE_METATYPE(platform::DocxRun)
 
 namespace {
-
-// The character properties a cell carries, in one comparable line.
-QString Summary(const QTextCharFormat& f) {
-    QStringList parts;
-    if (f.fontWeight() >= QFont::DemiBold) parts << "bold";
-    if (f.fontItalic()) parts << "italic";
-    if (f.fontUnderline()) parts << "underline";
-    if (f.fontStrikeOut()) parts << "strike";
-    if (f.hasProperty(QTextFormat::FontPointSize)) parts << QString("size=%1").arg(f.fontPointSize());
-    if (!f.fontFamilies().toStringList().isEmpty()) parts << "font=" + f.fontFamilies().toStringList().join(',');
-    if (f.hasProperty(QTextFormat::ForegroundBrush)) parts << "fg=" + f.foreground().color().name();
-    return parts.join(u' ');
-}
 
 // "text[summary]" for every fragment of the document, blocks separated by '|'.
 QString Fragments(const QTextDocument& doc) {

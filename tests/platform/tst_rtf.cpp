@@ -1,5 +1,7 @@
 #include "platform/richtext/Rtf.h"
 
+#include "FormatSummary.h"
+
 #include <QBuffer>
 #include <QRandomGenerator>
 #include <QStringEncoder>
@@ -32,20 +34,6 @@ QTextCharFormat FormatAt(QTextDocument& doc, int position) {
     QTextCursor cursor(&doc);
     cursor.setPosition(position + 1);
     return cursor.charFormat();
-}
-
-// The character properties RTF carries, in one comparable line.
-QString Summary(const QTextCharFormat& f) {
-    QStringList parts;
-    if (f.fontWeight() >= QFont::DemiBold) parts << "bold";
-    if (f.fontItalic()) parts << "italic";
-    if (f.fontUnderline()) parts << "underline";
-    if (f.fontStrikeOut()) parts << "strike";
-    if (f.hasProperty(QTextFormat::FontPointSize)) parts << QString("size=%1").arg(f.fontPointSize());
-    if (!f.fontFamilies().toStringList().isEmpty()) parts << "font=" + f.fontFamilies().toStringList().first();
-    if (f.hasProperty(QTextFormat::ForegroundBrush)) parts << "fg=" + f.foreground().color().name();
-    if (f.hasProperty(QTextFormat::BackgroundBrush)) parts << "bg=" + f.background().color().name();
-    return parts.join(u' ');
 }
 
 QByteArray PngBytes(QSize size) {
