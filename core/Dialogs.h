@@ -1,4 +1,6 @@
 #pragma once
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -31,6 +33,9 @@ public:
     virtual std::optional<QString> password(const QString& prompt, const QString& title) = 0;
     // A file to open, or "" on Cancel.
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
+    // The chosen colour or font, or nothing on Cancel.
+    virtual std::optional<QColor> color(const QColor& initial) = 0;
+    virtual std::optional<QFont> font(const QFont& initial) = 0;
 
     MsgResult message(const QString& text, MsgIcon icon, MsgButtons buttons = MsgButtons::OK,
                       std::optional<MsgResult> defaultButton = std::nullopt) {

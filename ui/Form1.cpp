@@ -64,19 +64,16 @@ void Form1::buildControls() {
     Image底图Middle->setStyleSheet(QStringLiteral("background-color: #1f3a5f;"));
     auto* stack = new QGridLayout(Image底图Middle);
     stack->setContentsMargins(0, 0, 0, 0);
-    QFont displayFont;
-    displayFont.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
-    displayFont.setPointSize(80);
     for (QLabel** l : {&Label结果参照, &Label结果2, &Label结果}) {
         *l = new QLabel(Image底图Middle);
         (*l)->setAlignment(Qt::AlignCenter);
-        (*l)->setFont(displayFont);
         (*l)->setStyleSheet(QStringLiteral("background: transparent;"));
         stack->addWidget(*l, 0, 0);
     }
     Label结果参照->setObjectName(QStringLiteral("Label结果参照"));
     Label结果2->setObjectName(QStringLiteral("Label结果2"));
     Label结果->setObjectName(QStringLiteral("Label结果"));
+    applyDefaultDisplayFont();
     Label结果->setText(QStringLiteral("----"));
     Label结果2->hide();
     outer->addWidget(Image底图Middle);
@@ -233,6 +230,8 @@ void Form1::buildControls() {
     TimerShowAdvance = Named(new QTimer(this), QStringLiteral("TimerShowAdvance"));
     TimerShowAdvance->setSingleShot(true);
     TimerShowAdvance->setInterval(1);
+    Timer闪 = Named(new QTimer(this), QStringLiteral("Timer闪"));
+    Timer闪->setInterval(500);
 }
 
 void Form1::buildMenus() {
@@ -271,6 +270,26 @@ void Form1::buildMenus() {
     menu_公布答案->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("显示"));
+    QMenu* colours = window->addMenu(QStringLiteral("文字颜色"));
+    connect(colours->addAction(QStringLiteral("恢复默认文字颜色")), &QAction::triggered, this,
+            &Form1::menu_恢复默认文字颜色_Click);
+    connect(colours->addAction(QStringLiteral("设置滚动颜色")), &QAction::triggered, this,
+            &Form1::menu_设置滚动时颜色_Click);
+    connect(colours->addAction(QStringLiteral("设置闪烁颜色")), &QAction::triggered, this,
+            &Form1::menu_设置闪烁颜色_Click);
+    QMenu* fonts = window->addMenu(QStringLiteral("字体字号"));
+    connect(fonts->addAction(QStringLiteral("恢复默认字体")), &QAction::triggered, this,
+            &Form1::menu恢复默认字体_Click);
+    connect(fonts->addAction(QStringLiteral("设置字体字号")), &QAction::triggered, this,
+            &Form1::menu_设置显示字体_Click);
+    connect(fonts->addAction(QStringLiteral("字号+5")), &QAction::triggered, this, [this] { menu字号增减_Click(0); });
+    connect(fonts->addAction(QStringLiteral("字号-5")), &QAction::triggered, this, [this] { menu字号增减_Click(1); });
+    QMenu* alignment = window->addMenu(QStringLiteral("文字对齐"));
+    const QString alignments[] = {QStringLiteral("左对齐"), QStringLiteral("右对齐"), QStringLiteral("居中")};
+    for (int i = 0; i < 3; ++i)
+        connect(alignment->addAction(alignments[i]), &QAction::triggered, this,
+                [this, i] { menu_文字对齐_sub_Click(i); });
+    window->addSeparator();
     menu_窗口移至右下角 = NamedAction(window, QStringLiteral("窗口移至右下角"), QStringLiteral("menu_窗口移至右下角"));
 
     QMenu* history = menuBar()->addMenu(QStringLiteral("历史记录"));
@@ -308,6 +327,7 @@ void Form1::connectHandlers() {
     connect(Combo选择姓名文件, &QComboBox::activated, this, &Form1::Combo选择姓名文件_Click);
     connect(TimerCreating, &QTimer::timeout, this, &Form1::TimerCreating_Timer);
     connect(Timer播放抽取中声音, &QTimer::timeout, this, &Form1::Timer播放抽取中声音_Timer);
+    connect(Timer闪, &QTimer::timeout, this, &Form1::Timer闪_Timer);
     connect(TimerShowAdvance, &QTimer::timeout, this, [this] { show(); });
     connect(menu_撤消, &QAction::triggered, this, &Form1::menu_撤消_Click);
     connect(menu_重置候选列表, &QAction::triggered, this, &Form1::CommandReset_Click);
@@ -359,6 +379,7 @@ bool Form1::Form_Load(const QString& commandLine) {
     BaseDisplayHeight = ToTwips(Image底图Middle->height());
 
     LoadSettings();
+    LoadDisplayFont();
     LoadTextColors();
     LoadGeneralSettings();
     // Without saved settings nothing has chosen a mode yet: build the default list.
@@ -381,6 +402,7 @@ bool Form1::Form_Load(const QString& commandLine) {
         return false;
     }
     TimerShowAdvance->start();
+    Timer闪->start();
     return true;
 }
 

@@ -98,8 +98,20 @@ public:
     void SaveSettings();
     void LoadSettings();
     void LoadGeneralSettings();
+
+    // Display look
     void LoadTextColors();
     void SaveTextColors();
+    void LoadDisplayFont();
+    void SaveDisplayFont();
+    void menu_恢复默认文字颜色_Click();
+    void menu_设置滚动时颜色_Click();
+    void menu_设置闪烁颜色_Click();
+    void menu恢复默认字体_Click();
+    void menu_设置显示字体_Click();
+    void menu字号增减_Click(int index);
+    void menu_文字对齐_sub_Click(int index);
+    void Timer闪_Timer();
     void LoadProjectInfo();
 
     // Number projects
@@ -177,6 +189,7 @@ public:
     QTimer* TimerCreating;
     QTimer* Timer播放抽取中声音;
     QTimer* TimerShowAdvance;
+    QTimer* Timer闪;
     QAction* menu_撤消;
     QAction* menu_查看历史记录;
     QAction* menu_打印历史记录;
@@ -215,6 +228,8 @@ private:
     // The bank, when its first table can hold questions; else the user is told and may edit it.
     std::optional<platform::WordDocument> OpenWordDocument(const QString& path);
     void loadBlockList();
+    void setDisplayFont(const QFont& font);
+    void applyDefaultDisplayFont();
     void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
                             std::optional<core::MsgResult> defaultButton = std::nullopt);
@@ -230,6 +245,7 @@ private:
     std::optional<platform::WordDocument> wordDoc_;
     core::MainSettings mainSettings_;
     bool exiting_ = false;
+    bool flashShowsRolling_ = false;
 };
 
 } // namespace ui

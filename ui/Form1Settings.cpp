@@ -32,16 +32,6 @@ int AlignmentIndex(Qt::Alignment a) {
     return 2;
 }
 
-Qt::Alignment AlignmentOf(int index) {
-    const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-    return horizontal[index >= 0 && index <= 2 ? index : 2] | Qt::AlignVCenter;
-}
-
-// Colours are stored as the decimal of red + green * 256 + blue * 65536.
-QColor FromStored(quint32 v) {
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
 template <size_t N> qint16 CheckedIndex(const std::array<QRadioButton*, N>& options) {
     for (size_t i = 0; i < N; ++i)
         if (options[i]->isChecked()) return qint16(i);
@@ -62,32 +52,6 @@ void Form1::loadBlockList() {
     // A block list saved as plain text still loads, without colours.
     if (!platform::ReadRtf(bytes, RichTextBox屏蔽列表->document()))
         RichTextBox屏蔽列表->setPlainText(core::DecodeText(bytes));
-}
-
-void Form1::SaveTextColors() {
-    core::WriteTextFile(QString::number(state_.RollingColor) + QStringLiteral("\r\n") +
-                            QString::number(state_.FlashColor),
-                        state_.AppFolder + QStringLiteral("TXTColorSet.dat"));
-}
-
-void Form1::LoadTextColors() {
-    const QStringList lines =
-        core::ReadTextFile(state_.AppFolder + QStringLiteral("TXTColorSet.dat")).split(QStringLiteral("\r\n"));
-    if (lines.size() >= 2) {
-        state_.RollingColor = quint32(core::LeadingNumber(lines[0]));
-        state_.FlashColor = quint32(core::LeadingNumber(lines[1]));
-    } else {
-        state_.RollingColor = 16777215;
-        state_.FlashColor = 255;
-        SaveTextColors();
-    }
-    auto paint = [](QLabel* label, quint32 colour) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, FromStored(colour));
-        label->setPalette(p);
-    };
-    paint(Label结果, state_.RollingColor);
-    paint(Label结果2, state_.FlashColor);
 }
 
 void Form1::SaveSettings() {
@@ -157,10 +121,7 @@ void Form1::LoadSettings() {
     if (n >= 11 && s.DrawMode >= 0 && s.DrawMode < 3) Option抽取方式_Click(s.DrawMode);
     loadBlockList();
     if (n >= 12 && !SelectListItem(Combo选择姓名文件, s.FileName, false)) Combo选择姓名文件->setCurrentIndex(-1);
-    if (n >= 14) {
-        Label结果->setAlignment(AlignmentOf(s.Alignment));
-        Label结果2->setAlignment(Label结果->alignment());
-    }
+    if (n >= 14 && s.Alignment >= 0 && s.Alignment <= 2) menu_文字对齐_sub_Click(s.Alignment);
 
     const QString sound = core::ReadTextFile(state_.AppFolder + QStringLiteral("SoundSet.dat"));
     Image声音控制->setProperty("Tag", sound);

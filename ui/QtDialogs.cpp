@@ -1,6 +1,8 @@
 #include "ui/QtDialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -102,6 +104,19 @@ std::optional<QString> QtDialogs::ask(const QString& prompt, const QString& titl
 
 QString QtDialogs::openFileName(const QString& title, const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, title, QString(), ToQtFilter(filter));
+}
+
+std::optional<QColor> QtDialogs::color(const QColor& initial) {
+    const QColor c = QColorDialog::getColor(initial, parent_);
+    if (!c.isValid()) return std::nullopt;
+    return c;
+}
+
+std::optional<QFont> QtDialogs::font(const QFont& initial) {
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, parent_);
+    if (!ok) return std::nullopt;
+    return f;
 }
 
 } // namespace ui

@@ -29,3 +29,13 @@ QStringList ScriptedDialogs::texts() const {
         out << m.text;
     return out;
 }
+
+std::optional<QColor> ScriptedDialogs::color(const QColor& initial) {
+    colorPresets << initial;
+    return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
+}
+
+std::optional<QFont> ScriptedDialogs::font(const QFont& initial) {
+    fontPresets << initial;
+    return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
+}

@@ -19,12 +19,18 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QString> password(const QString& prompt, const QString& title) override;
     QString openFileName(const QString& title, const QString& filter) override;
+    std::optional<QColor> color(const QColor& initial) override;
+    std::optional<QFont> font(const QFont& initial) override;
 
     QList<core::Message> messages;
     QList<Input> inputs;
     QQueue<core::MsgResult> answers;
     QQueue<std::optional<QString>> inputAnswers; // empty queue: Cancel
     QQueue<QString> fileAnswers;
+    QQueue<std::optional<QColor>> colorAnswers; // empty queue: Cancel
+    QQueue<std::optional<QFont>> fontAnswers;
+    QList<QColor> colorPresets; // what each colour dialog opened with
+    QList<QFont> fontPresets;
 
     QStringList texts() const;
 };
