@@ -77,8 +77,15 @@ void Form1::buildControls() {
     Label结果->setText(QStringLiteral("----"));
     Label结果2->hide();
     outer->addWidget(Image底图Middle);
+    // The grip under the display drags its height.
+    Image改变显示框高度 = Named(new QLabel(QStringLiteral("═"), central), QStringLiteral("Image改变显示框高度"));
+    Image改变显示框高度->setAlignment(Qt::AlignCenter);
+    Image改变显示框高度->setFixedHeight(8);
+    Image改变显示框高度->setCursor(Qt::SizeVerCursor);
+    Image改变显示框高度->installEventFilter(this);
+    outer->addWidget(Image改变显示框高度);
 
-    auto* buttons = Named(new QFrame(central), QStringLiteral("Frame中央按钮"));
+    auto* buttons = Frame中央按钮 = Named(new QFrame(central), QStringLiteral("Frame中央按钮"));
     auto* row = new QHBoxLayout(buttons);
     Command开始 = Named(new QPushButton(QStringLiteral("开始"), buttons), QStringLiteral("Command开始"));
     Command确定 = Named(new QPushButton(QStringLiteral("确定"), buttons), QStringLiteral("Command确定"));
@@ -102,10 +109,15 @@ void Form1::buildControls() {
     row->addWidget(CommandReset);
     row->addWidget(Image声音控制);
     row->addWidget(CommandExit);
+    Command显示批量抽取 =
+        Named(new QPushButton(QStringLiteral("高级>>"), buttons), QStringLiteral("Command显示批量抽取"));
+    Command显示批量抽取->setProperty("Tag", QStringLiteral("0"));
+    row->addWidget(Command显示批量抽取);
     row->addStretch();
     outer->addWidget(buttons);
 
-    auto* lower = Named(new QFrame(central), QStringLiteral("Frame装着下部所有东西的容器"));
+    auto* lower = Frame装着下部所有东西的容器 =
+        Named(new QFrame(central), QStringLiteral("Frame装着下部所有东西的容器"));
     auto* lowerRow = new QHBoxLayout(lower);
     lowerRow->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(lower, 1);
@@ -269,7 +281,15 @@ void Form1::buildMenus() {
     menu_公布答案 = NamedAction(files, QStringLiteral("公布答案"), QStringLiteral("menu_公布答案"));
     menu_公布答案->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
-    QMenu* window = menuBar()->addMenu(QStringLiteral("显示"));
+    QMenu* window = menu_显示 = menuBar()->addMenu(QStringLiteral("显示"));
+    window->setObjectName(QStringLiteral("menu_显示"));
+    QMenu* views = window->addMenu(QStringLiteral("窗口模式"));
+    connect(views->addAction(QStringLiteral("简洁")), &QAction::triggered, this, [this] { SetAdvancedView(false); });
+    connect(views->addAction(QStringLiteral("高级")), &QAction::triggered, this, [this] { SetAdvancedView(true); });
+    QMenu* sizes = window->addMenu(QStringLiteral("滚动框大小"));
+    for (int i = 1; i <= 3; ++i)
+        connect(sizes->addAction(QStringLiteral("%1X").arg(i)), &QAction::triggered, this,
+                [this, i] { menu_显示框大小_sub_Click(i); });
     QMenu* colours = window->addMenu(QStringLiteral("文字颜色"));
     connect(colours->addAction(QStringLiteral("恢复默认文字颜色")), &QAction::triggered, this,
             &Form1::menu_恢复默认文字颜色_Click);
@@ -328,7 +348,13 @@ void Form1::connectHandlers() {
     connect(TimerCreating, &QTimer::timeout, this, &Form1::TimerCreating_Timer);
     connect(Timer播放抽取中声音, &QTimer::timeout, this, &Form1::Timer播放抽取中声音_Timer);
     connect(Timer闪, &QTimer::timeout, this, &Form1::Timer闪_Timer);
-    connect(TimerShowAdvance, &QTimer::timeout, this, [this] { show(); });
+    connect(TimerShowAdvance, &QTimer::timeout, this, &Form1::TimerShowAdvance_Timer);
+    connect(Command显示批量抽取, &QPushButton::clicked, this, &Form1::Command显示批量抽取_Click);
+    for (QLabel* l : {Label结果, Label结果2}) {
+        l->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(l, &QWidget::customContextMenuRequested, this,
+                [this, l](const QPoint& p) { menu_显示->popup(l->mapToGlobal(p)); });
+    }
     connect(menu_撤消, &QAction::triggered, this, &Form1::menu_撤消_Click);
     connect(menu_重置候选列表, &QAction::triggered, this, &Form1::CommandReset_Click);
     connect(menu_查看历史记录, &QAction::triggered, this, &Form1::menu_查看历史记录_Click);
@@ -393,6 +419,8 @@ bool Form1::Form_Load(const QString& commandLine) {
     LoadProjectInfo();
 
     placeWindow(commandLine);
+    centralWidget()->layout()->activate();
+    deriveViewToggle(); // the first view is the other one than the height suggests
     DisplayHeight = ToTwips(Image底图Middle->height());
     SetWindowTopmost(this, false);
     const QRect screen = ScreenRect();

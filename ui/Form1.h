@@ -21,6 +21,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QListView;
 class QPushButton;
 class QRadioButton;
@@ -99,6 +100,14 @@ public:
     void LoadSettings();
     void LoadGeneralSettings();
 
+    // Views
+    void Command显示批量抽取_Click();
+    void SetAdvancedView(bool advanced);
+    void SetDisplayHeight(int h);
+    void menu_显示框大小_sub_Click(int index);
+    void TimerShowAdvance_Timer();
+    bool isAdvancedView() const;
+
     // Display look
     void LoadTextColors();
     void SaveTextColors();
@@ -160,6 +169,11 @@ public:
     QLabel* Label结果;
     QLabel* Label结果2;
     QLabel* Label结果参照;
+    QLabel* Image改变显示框高度;
+    QFrame* Frame中央按钮;
+    QFrame* Frame装着下部所有东西的容器;
+    QPushButton* Command显示批量抽取;
+    QMenu* menu_显示;
     QPushButton* Command开始;
     QPushButton* Command确定;
     QPushButton* CommandReset;
@@ -212,6 +226,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -230,6 +246,8 @@ private:
     void loadBlockList();
     void setDisplayFont(const QFont& font);
     void applyDefaultDisplayFont();
+    void deriveViewToggle();
+    int simpleClientHeight() const;
     void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
                             std::optional<core::MsgResult> defaultButton = std::nullopt);
@@ -246,6 +264,8 @@ private:
     core::MainSettings mainSettings_;
     bool exiting_ = false;
     bool flashShowsRolling_ = false;
+    bool DisplayGripDragging = false;
+    int DisplayGripStartY = 0; // twips
 };
 
 } // namespace ui

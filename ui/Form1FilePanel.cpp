@@ -46,6 +46,7 @@ bool ReplaceFile(const QString& from, const QString& to, QString* error) {
 } // namespace
 
 void Form1::menu_窗口移至右下角_Click() {
+    SetAdvancedView(false);
     const QRect screen = ScreenRect();
     const QRect frame = frameGeometry();
     move(screen.x() + screen.width() - frame.width() - ToPixels(50),

@@ -10,10 +10,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QTextEdit>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -71,6 +74,7 @@ void Form1::SaveSettings() {
     s.FileName = Combo选择姓名文件->currentText();
     s.ExcludeDrawn = Check自动排除已抽2->isChecked();
     s.Alignment = qint16(AlignmentIndex(Label结果->alignment()));
+    s.AdvancedViewTag = Command显示批量抽取->property("Tag").toString();
     s.DisplayHeight = qint16(DisplayHeight);
     s.SavedAt = QDateTime::currentDateTime();
     core::WriteTextFile(s.toText(), state_.AppFolder + QLatin1String(core::MainSettings::kFileName));
@@ -122,6 +126,8 @@ void Form1::LoadSettings() {
     loadBlockList();
     if (n >= 12 && !SelectListItem(Combo选择姓名文件, s.FileName, false)) Combo选择姓名文件->setCurrentIndex(-1);
     if (n >= 14 && s.Alignment >= 0 && s.Alignment <= 2) menu_文字对齐_sub_Click(s.Alignment);
+    // Kept within the heights the grip allows, so a damaged line cannot hide the display.
+    if (n >= 15) SetDisplayHeight(std::clamp(int(s.DisplayHeight), BaseDisplayHeight, 4 * BaseDisplayHeight));
 
     const QString sound = core::ReadTextFile(state_.AppFolder + QStringLiteral("SoundSet.dat"));
     Image声音控制->setProperty("Tag", sound);

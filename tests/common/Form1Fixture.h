@@ -31,6 +31,7 @@ struct Fixture {
         form->setProcessEnd([this] { ended = true; });
         QVERIFY(form->Form_Load(commandLine));
         QTRY_VERIFY(form->isVisible()); // shown by its start-up timer; clicks need the laid-out window
+        form->SetAdvancedView(true);    // the lists and panels are in the advanced view
     }
     // Exit (which saves the settings) and start again in the same folder.
     void restart() {
