@@ -1,0 +1,78 @@
+#include "platform/office/Workbook.h"
+
+#include "platform/office/XlsReader.h"
+#include "platform/office/XlsxReader.h"
+
+#include <QFile>
+
+namespace platform {
+
+namespace {
+
+// Legacy workbooks are compound files; Office Open XML ones are zip packages.
+const QByteArray kCompoundSignature = QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+const QByteArray kZipSignature = QByteArrayLiteral("PK\x03\x04");
+
+void setError(QString* error, const QString& text) {
+    if (error) *error = text;
+}
+
+} // namespace
+
+std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.exists()) {
+        setError(error, QStringLiteral("file not found"));
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray head = file.read(kCompoundSignature.size());
+    file.close();
+    std::optional<std::vector<WorkbookSheet>> sheets;
+    if (head == kCompoundSignature)
+        sheets = ReadXls(path, error);
+    else if (head.startsWith(kZipSignature))
+        sheets = ReadXlsx(path, error);
+    else
+        setError(error, QStringLiteral("not a workbook"));
+    if (!sheets) return std::nullopt;
+    return Workbook(std::move(*sheets));
+}
+
+QStringList Workbook::sheetNames() const {
+    QStringList names;
+    for (const WorkbookSheet& s : sheets_)
+        names << s.name();
+    return names;
+}
+
+int Workbook::sheetIndex(const QString& name) const {
+    for (size_t i = 0; i < sheets_.size(); ++i) {
+        if (sheets_[i].name().compare(name, Qt::CaseInsensitive) == 0) return int(i);
+    }
+    return -1;
+}
+
+const WorkbookSheet* Workbook::sheet(int index) const {
+    return index >= 0 && size_t(index) < sheets_.size() ? &sheets_[size_t(index)] : nullptr;
+}
+
+QString Workbook::cellText(int index, int row, int column) const {
+    const WorkbookSheet* s = sheet(index);
+    return s ? s->text(row, column) : QString();
+}
+
+int Workbook::rowCount(int index) const {
+    const WorkbookSheet* s = sheet(index);
+    return s ? s->rowCount() : 0;
+}
+
+int Workbook::columnCount(int index) const {
+    const WorkbookSheet* s = sheet(index);
+    return s ? s->columnCount() : 0;
+}
+
+} // namespace platform

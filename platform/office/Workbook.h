@@ -1,0 +1,38 @@
+#pragma once
+#include "platform/office/WorkbookSheet.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+// A spreadsheet workbook read completely into memory, as the displayed text of its cells.
+//
+// Sheets are addressed 0-based in workbook order; rows and columns 1-based like the spreadsheet's own
+// addressing. How numbers are shown is described at NumberFormat (.xlsx) and ReadXls (.xls).
+class Workbook {
+public:
+    // Reads .xlsx and .xlsm directly and legacy .xls through FreeXL, told apart by their content rather
+    // than their name. Fails with an English reason ("file not found", "not a workbook",
+    // "xl/workbook.xml missing", "FreeXL error N", ...).
+    static std::optional<Workbook> open(const QString& path, QString* error = nullptr);
+
+    QStringList sheetNames() const;
+    // Sheet names are matched case-insensitively, as spreadsheets do; -1 when there is none.
+    int sheetIndex(const QString& name) const;
+
+    // The displayed text of a cell; "" outside the data.
+    QString cellText(int sheet, int row, int column) const;
+    int rowCount(int sheet) const;    // the last row holding a value
+    int columnCount(int sheet) const; // the last column holding a value
+
+private:
+    explicit Workbook(std::vector<WorkbookSheet> sheets) : sheets_(std::move(sheets)) {}
+    const WorkbookSheet* sheet(int index) const;
+
+    std::vector<WorkbookSheet> sheets_;
+};
+
+} // namespace platform

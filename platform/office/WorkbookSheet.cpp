@@ -1,0 +1,18 @@
+#include "platform/office/WorkbookSheet.h"
+
+#include <algorithm>
+
+namespace platform {
+
+void WorkbookSheet::setText(int row, int column, QString text) {
+    if (row < 1 || column < 1 || text.isEmpty()) return;
+    cells_.insert(key(row, column), std::move(text));
+    rows_ = std::max(rows_, row);
+    columns_ = std::max(columns_, column);
+}
+
+QString WorkbookSheet::text(int row, int column) const {
+    return cells_.value(key(row, column));
+}
+
+} // namespace platform

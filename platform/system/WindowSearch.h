@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+namespace platform {
+
+// The first top-level window of the desktop, other than startWindow, whose non-empty title contains titlePart,
+// ignoring case; 0 when there is none or the desktop has no window list (offscreen, Wayland).
+quintptr FindWindowByTitlePart(quintptr startWindow, const QString& titlePart);
+
+// Asks the window manager to bring the window to the foreground; false when no window manager lists it.
+bool ActivateWindow(quintptr window);
+
+} // namespace platform
