@@ -3,7 +3,10 @@
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QRandomGenerator>
+
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,6 +16,9 @@ int main(int argc, char** argv) {
     ui::Form1 form(state, dialogs, *QRandomGenerator::global());
     dialogs.setParent(&form);
     form.setProcessEnd([] { QCoreApplication::exit(0); });
+    form.setProcessAbort([] { std::exit(0); });
+    form.setProgramStarter(
+        [](const QString& program, const QStringList& args) { QProcess::startDetached(program, args); });
     const QStringList args = app.arguments();
     if (!form.Form_Load(args.mid(1).join(u' '))) return 1;
     return app.exec();

@@ -113,6 +113,11 @@ void Form1::buildControls() {
         Named(new QPushButton(QStringLiteral("高级>>"), buttons), QStringLiteral("Command显示批量抽取"));
     Command显示批量抽取->setProperty("Tag", QStringLiteral("0"));
     row->addWidget(Command显示批量抽取);
+    // Driven by the instances menu; not shown.
+    Text分身个数 = Named(new QLineEdit(QStringLiteral("4"), buttons), QStringLiteral("Text分身个数"));
+    Command开始分身 = Named(new QPushButton(QStringLiteral("GO"), buttons), QStringLiteral("Command开始分身"));
+    Text分身个数->hide();
+    Command开始分身->hide();
     row->addStretch();
     outer->addWidget(buttons);
 
@@ -244,6 +249,8 @@ void Form1::buildControls() {
     TimerShowAdvance->setInterval(1);
     Timer闪 = Named(new QTimer(this), QStringLiteral("Timer闪"));
     Timer闪->setInterval(500);
+    Timer检测要不要自动伸缩窗口 = Named(new QTimer(this), QStringLiteral("Timer检测要不要自动伸缩窗口"));
+    Timer检测要不要自动伸缩窗口->setInterval(400);
 }
 
 void Form1::buildMenus() {
@@ -310,6 +317,10 @@ void Form1::buildMenus() {
         connect(alignment->addAction(alignments[i]), &QAction::triggered, this,
                 [this, i] { menu_文字对齐_sub_Click(i); });
     window->addSeparator();
+    connect(window->addAction(QStringLiteral("窗口最大化")), &QAction::triggered, this, [this] { showMaximized(); });
+    connect(window->addAction(QStringLiteral("窗口最小化")), &QAction::triggered, this, [this] { showMinimized(); });
+    connect(window->addAction(QStringLiteral("分身术（多个抽取器同时工作）")), &QAction::triggered, this,
+            &Form1::menu_分身术多个抽取器同时工作_Click);
     menu_窗口移至右下角 = NamedAction(window, QStringLiteral("窗口移至右下角"), QStringLiteral("menu_窗口移至右下角"));
 
     QMenu* history = menuBar()->addMenu(QStringLiteral("历史记录"));
@@ -348,6 +359,8 @@ void Form1::connectHandlers() {
     connect(TimerCreating, &QTimer::timeout, this, &Form1::TimerCreating_Timer);
     connect(Timer播放抽取中声音, &QTimer::timeout, this, &Form1::Timer播放抽取中声音_Timer);
     connect(Timer闪, &QTimer::timeout, this, &Form1::Timer闪_Timer);
+    connect(Timer检测要不要自动伸缩窗口, &QTimer::timeout, this, &Form1::Timer检测要不要自动伸缩窗口_Timer);
+    connect(Command开始分身, &QPushButton::clicked, this, &Form1::Command开始分身_Click);
     connect(TimerShowAdvance, &QTimer::timeout, this, &Form1::TimerShowAdvance_Timer);
     connect(Command显示批量抽取, &QPushButton::clicked, this, &Form1::Command显示批量抽取_Click);
     for (QLabel* l : {Label结果, Label结果2}) {
@@ -431,6 +444,7 @@ bool Form1::Form_Load(const QString& commandLine) {
     }
     TimerShowAdvance->start();
     Timer闪->start();
+    Timer检测要不要自动伸缩窗口->start();
     return true;
 }
 

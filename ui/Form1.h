@@ -108,6 +108,21 @@ public:
     void TimerShowAdvance_Timer();
     bool isAdvancedView() const;
 
+    // Further instances and window placement
+    void Command开始分身_Click();
+    void menu_分身术多个抽取器同时工作_Click();
+    void Timer检测要不要自动伸缩窗口_Timer();
+    void menu_窗口置于最前_Click();
+    void menu_取消窗口置最前_Click();
+    // Waits while events go on; returns early when the window closes.
+    void Delay(double seconds);
+    // How further instances are started: the program and its arguments.
+    void setProgramStarter(std::function<void(const QString&, const QStringList&)> start) {
+        startProgram_ = std::move(start);
+    }
+    // Ends the process at once, without the exit routine.
+    void setProcessAbort(std::function<void()> abort) { abortProcess_ = std::move(abort); }
+
     // Display look
     void LoadTextColors();
     void SaveTextColors();
@@ -204,6 +219,9 @@ public:
     QTimer* Timer播放抽取中声音;
     QTimer* TimerShowAdvance;
     QTimer* Timer闪;
+    QTimer* Timer检测要不要自动伸缩窗口;
+    QLineEdit* Text分身个数;
+    QPushButton* Command开始分身;
     QAction* menu_撤消;
     QAction* menu_查看历史记录;
     QAction* menu_打印历史记录;
@@ -258,6 +276,8 @@ private:
     core::CandidateList candidates_;
     platform::WavePlayer sounds_;
     std::function<void()> endProcess_;
+    std::function<void()> abortProcess_;
+    std::function<void(const QString&, const QStringList&)> startProgram_;
     QString importFilter_;
     class Form状态提示* statusPopup_;
     std::optional<platform::WordDocument> wordDoc_;
