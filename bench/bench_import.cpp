@@ -26,6 +26,7 @@ public:
     std::optional<QString> input(const QString&, const QString&, const QString& d) override { return d; }
     std::optional<QString> password(const QString&, const QString&) override { return std::nullopt; }
     QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
     std::optional<QColor> color(const QColor&) override { return std::nullopt; }
     std::optional<QFont> font(const QFont&) override { return std::nullopt; }
 };

@@ -33,6 +33,8 @@ public:
     virtual std::optional<QString> password(const QString& prompt, const QString& title) = 0;
     // A file to open, or "" on Cancel.
     virtual QString openFileName(const QString& title, const QString& filter) = 0;
+    // A file to write, or "" on Cancel.
+    virtual QString saveFileName(const QString& title, const QString& filter) = 0;
     // The chosen colour or font, or nothing on Cancel.
     virtual std::optional<QColor> color(const QColor& initial) = 0;
     virtual std::optional<QFont> font(const QFont& initial) = 0;

@@ -4,6 +4,7 @@
 #include "core/TextFiles.h"
 #include "ui/Form状态提示.h"
 #include "ui/QuestionPanel.h"
+#include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
 
 #include <QApplication>
@@ -226,6 +227,9 @@ void Form1::buildControls() {
     left->addWidget(Check自动排除已抽2);
     left->addStretch();
 
+    Frame批量抽取 = new BatchPanel(*this, state_, dialogs_, rng_, lower);
+    lowerRow->addWidget(Frame批量抽取, 1);
+
     auto* right = new QGridLayout;
     lowerRow->addLayout(right, 1);
     right->addWidget(new QLabel(QStringLiteral("候选列表"), lower), 0, 0);
@@ -420,6 +424,8 @@ bool Form1::Form_Load(const QString& commandLine) {
     LoadSettings();
     LoadDisplayFont();
     LoadTextColors();
+    Frame批量抽取->LoadMultiBatchSettings();
+    Frame批量抽取->LoadCompositeSettings();
     LoadGeneralSettings();
     // Without saved settings nothing has chosen a mode yet: build the default list.
     if (mainSettings_.linesRead < 11) Option抽取方式_Click(drawMode());
@@ -442,6 +448,7 @@ bool Form1::Form_Load(const QString& commandLine) {
         message(QStringLiteral("屏幕分辨率必须在1024*768以上才能正常运行本软件！"), MsgIcon::Critical);
         return false;
     }
+    Frame批量抽取->RefreshAdvancedRecordList();
     TimerShowAdvance->start();
     Timer闪->start();
     Timer检测要不要自动伸缩窗口->start();
@@ -487,6 +494,8 @@ void Form1::CommandExit_Click() {
     SaveDrawHistory();
     SaveSettings();
     ClearPictureList();
+    Frame批量抽取->SaveMultiBatchSettings();
+    Frame批量抽取->SaveCompositeSettings();
     if (state_.Options.DeleteHistoryWhenExit) ClearHistoryRecords(false);
     DrawStopped = true;
     TimerCreating->stop();

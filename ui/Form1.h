@@ -162,6 +162,8 @@ public:
     void menu_项目设置_Click();
 
     core::CandidateList& candidates() { return candidates_; }
+    // True once the exit routine has begun: waits and batches stop.
+    bool isExiting() const { return exiting_; }
     core::NumberProjects NumberProjects;
     core::QuestionBank Questions;
     QString LastProjectName;
@@ -213,6 +215,7 @@ public:
     QPushButton* Command删除文件;
     QPushButton* Command查看图片列表;
     class QuestionPanel* Frame抽题后的答案解析等公布;
+    class BatchPanel* Frame批量抽取;
     QListView* List抽我;
     QTextEdit* RichTextBox屏蔽列表;
     QTimer* TimerCreating;

@@ -3,6 +3,7 @@
 #include "core/CandidateSources.h"
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
+#include "ui/BatchPanel.h"
 #include "ui/QuestionPanel.h"
 
 #include <QCheckBox>
@@ -91,7 +92,10 @@ void Form1::Option抽取方式_Click(int index) {
     Frame抽取数字->setVisible(index == 0);
     Frame抽取姓名->setVisible(index != 0);
     Command查看图片列表->setVisible(index == 1);
-    Frame抽题后的答案解析等公布->setVisible(index == 2);
+    if (index != 0) {
+        Frame批量抽取->setVisible(index == 1);
+        Frame抽题后的答案解析等公布->setVisible(index == 2);
+    }
     if (index == 1) importFilter_ = QStringLiteral("Excel工作簿( *.xls;*.xlsx)|*.xls;*.xlsx|文本文件( *.TXT)|*.txt");
     if (index == 2) importFilter_ = QStringLiteral("Word文档( *.DOC;*.DOCX)|*.doc;*.docx");
     if (index != 0) {

@@ -2,6 +2,7 @@
 
 #include "core/FileNames.h"
 #include "core/Masking.h"
+#include "ui/BatchPanel.h"
 #include "ui/QuestionPanel.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@ void Form1::Command开始_Click() {
                 MsgIcon::Exclamation);
         return;
     }
+    if (Frame批量抽取->Command开始批量抽取->isEnabled()) Option禁止范围[1]->setChecked(true);
     Command开始->setEnabled(false);
     TimerCreating->start();
     Command确定->setEnabled(true);

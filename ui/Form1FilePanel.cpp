@@ -2,6 +2,7 @@
 
 #include "core/FileNames.h"
 #include "platform/system/ShellOpen.h"
+#include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
 
 #include <QComboBox>
@@ -76,7 +77,10 @@ void Form1::Command新建文件_Click() {
         fail(75); // path/file access error
         return;
     }
-    if (FindListItem(Combo选择姓名文件, file, false) < 0) Combo选择姓名文件->addItem(file);
+    if (FindListItem(Combo选择姓名文件, file, false) < 0) {
+        Combo选择姓名文件->addItem(file);
+        Frame批量抽取->Option批量抽取的方式_Click(0);
+    }
     if (!SelectListItem(Combo选择姓名文件, file, false)) Combo选择姓名文件->setCurrentIndex(-1);
     Command编辑文件_Click();
 }

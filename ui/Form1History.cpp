@@ -2,6 +2,7 @@
 
 #include "core/FileNames.h"
 #include "platform/system/ShellOpen.h"
+#include "ui/BatchPanel.h"
 
 #include <QDir>
 
@@ -60,10 +61,7 @@ void Form1::menu_清除历史记录_Click() {
 }
 
 void Form1::menu_清除高级抽取记录文本文件_Click() {
-    if (message(QStringLiteral("即将删掉所有高级抽取记录文本文件，并且不能恢复。确定吗？"), MsgIcon::Exclamation,
-                MsgButtons::OKCancel, MsgResult::Cancel) != MsgResult::OK)
-        return;
-    core::RecreateFolder(state_.AppFolder + QStringLiteral("aqr"));
+    Frame批量抽取->ClearAdvancedRecords(true);
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "core/CandidateSources.h"
 #include "core/FileNames.h"
 #include "core/NumberText.h"
+#include "ui/BatchPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,6 +77,7 @@ void Form1::menu增加项目_Click() {
     NumberProjects.append(core::NumberProject{LastProjectName, LastProjectMin, LastProjectMax, LastProjectStep,
                                               core::FitBytes(LastProjectExclude, core::NumberProject::kExcludeBytes)});
     Combo项目->addItem(LastProjectName);
+    Frame批量抽取->Option批量抽取的方式_Click(0);
     selectProject(Combo项目->findText(LastProjectName, Qt::MatchExactly));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ void Form1::SetAdvancedView(bool advanced) {
         resize(std::max(width(), 1000), std::max(height(), 700)); // where no window manager maximises
         setWindowState(Qt::WindowMaximized);
         Frame装着下部所有东西的容器->show();
+        Frame批量抽取->Option批量抽取的方式_Click(0);
         Command显示批量抽取->setProperty("Tag", QStringLiteral("1"));
         Command显示批量抽取->setText(QStringLiteral("<<简洁"));
         return;

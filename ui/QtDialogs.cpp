@@ -106,6 +106,10 @@ QString QtDialogs::openFileName(const QString& title, const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, title, QString(), ToQtFilter(filter));
 }
 
+QString QtDialogs::saveFileName(const QString& title, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent_, title, QString(), ToQtFilter(filter));
+}
+
 std::optional<QColor> QtDialogs::color(const QColor& initial) {
     const QColor c = QColorDialog::getColor(initial, parent_);
     if (!c.isValid()) return std::nullopt;

@@ -30,6 +30,10 @@ QStringList ScriptedDialogs::texts() const {
     return out;
 }
 
+QString ScriptedDialogs::saveFileName(const QString&, const QString&) {
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+}
+
 std::optional<QColor> ScriptedDialogs::color(const QColor& initial) {
     colorPresets << initial;
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();

@@ -19,6 +19,7 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QString> password(const QString& prompt, const QString& title) override;
     QString openFileName(const QString& title, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& filter) override;
     std::optional<QColor> color(const QColor& initial) override;
     std::optional<QFont> font(const QFont& initial) override;
 
@@ -27,6 +28,7 @@ public:
     QQueue<core::MsgResult> answers;
     QQueue<std::optional<QString>> inputAnswers; // empty queue: Cancel
     QQueue<QString> fileAnswers;
+    QQueue<QString> saveAnswers;
     QQueue<std::optional<QColor>> colorAnswers; // empty queue: Cancel
     QQueue<std::optional<QFont>> fontAnswers;
     QList<QColor> colorPresets; // what each colour dialog opened with
