@@ -4,6 +4,8 @@
 #include "ui/WindowHelpers.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -46,7 +48,9 @@ void Form1::SetAdvancedView(bool advanced) {
     }
     if (advanced) {
         Frame装着下部所有东西的容器->hide();
-        resize(std::max(width(), 1000), std::max(height(), 700)); // where no window manager maximises
+        // Where no window manager maximises, the window still fills the screen.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen) setGeometry(screen->availableGeometry());
         setWindowState(Qt::WindowMaximized);
         Frame装着下部所有东西的容器->show();
         Frame批量抽取->Option批量抽取的方式_Click(0);
