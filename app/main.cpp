@@ -1,12 +1,18 @@
 #include "core/AppState.h"
+#include "modes/FullScreenOpener.h"
+#include "print/Form打印抽取结果.h"
+#include "print/SystemPrinters.h"
+#include "ui/BatchPanel.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRandomGenerator>
 
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,6 +25,16 @@ int main(int argc, char** argv) {
     form.setProcessAbort([] { std::exit(0); });
     form.setProgramStarter(
         [](const QString& program, const QStringList& args) { QProcess::startDetached(program, args); });
+    print::SystemPrinters printers;
+    std::unique_ptr<print::Form打印抽取结果> printWindow; // created on first use
+    form.setPrintWindowOpener([&](int printSource) {
+        if (!printWindow) {
+            printWindow = std::make_unique<print::Form打印抽取结果>(
+                state, dialogs, printers, [&form] { return form.Frame批量抽取->Text高级结果->toPlainText(); }, &form);
+        }
+        printWindow->Open(printSource);
+    });
+    form.setFullScreenOpener([&form, &state] { modes::OpenFullScreen(form, state); });
     const QStringList args = app.arguments();
     if (!form.Form_Load(args.mid(1).join(u' '))) return 1;
     return app.exec();

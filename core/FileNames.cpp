@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFile>
 
+#include <algorithm>
+
 namespace core {
 
 QString StripExtension(const QString& name) {
@@ -16,6 +18,12 @@ QString SanitizeFileName(const QString& text) {
     for (QChar& c : out)
         if (QStringView(u"/\\:*?\"<>|").contains(c)) c = u'-';
     return out;
+}
+
+bool IsPlainFileName(const QString& name) {
+    const QString t = name.trimmed();
+    if (t.isEmpty() || t.contains(u'/') || t.contains(u'\\')) return false;
+    return !std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'.'; });
 }
 
 QString TrimTrailingBlanks(const QString& text) {

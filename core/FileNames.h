@@ -9,6 +9,9 @@ QString StripExtension(const QString& name);
 // Replaces / \ : * ? " < > | by "-".
 QString SanitizeFileName(const QString& text);
 
+// True for a name that stays a plain file inside its folder: not blank, no folder separator, not only dots.
+bool IsPlainFileName(const QString& name);
+
 // Removes trailing blanks and the fill characters 0 and 255.
 QString TrimTrailingBlanks(const QString& text);
 

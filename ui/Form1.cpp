@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -109,6 +110,10 @@ void Form1::buildControls() {
     row->addSpacing(24);
     row->addWidget(CommandReset);
     row->addWidget(Image声音控制);
+    Image全屏 = Named(new QToolButton(buttons), QStringLiteral("Image全屏"));
+    Image全屏->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
+    Image全屏->setToolTip(QStringLiteral("切换至全屏模式"));
+    row->addWidget(Image全屏);
     row->addWidget(CommandExit);
     Command显示批量抽取 =
         Named(new QPushButton(QStringLiteral("高级>>"), buttons), QStringLiteral("Command显示批量抽取"));
@@ -269,6 +274,8 @@ void Form1::buildMenus() {
     QMenu* draw = menuBar()->addMenu(QStringLiteral("抽取"));
     menu_撤消 = NamedAction(draw, QStringLiteral("撤消上一次抽取"), QStringLiteral("menu_撤消"));
     menu_撤消->setShortcut(QKeySequence::Undo);
+    // The caption names the shortcut itself; a window shortcut below does the work.
+    menu_全屏模式 = NamedAction(draw, QStringLiteral("全屏模式      Ctrl+ F"), QStringLiteral("menu_全屏模式"));
     draw->addSeparator();
     menu增加项目 = NamedAction(draw, QStringLiteral("添加项目"), QStringLiteral("menu增加项目"));
     menu删除当前项目 = NamedAction(draw, QStringLiteral("删除当前项目"), QStringLiteral("menu删除当前项目"));
@@ -321,6 +328,14 @@ void Form1::buildMenus() {
         connect(alignment->addAction(alignments[i]), &QAction::triggered, this,
                 [this, i] { menu_文字对齐_sub_Click(i); });
     window->addSeparator();
+    menu_全屏 = NamedAction(window, QStringLiteral("全屏"), QStringLiteral("menu_全屏"));
+    // Present but not shown: the window is made topmost at start-up and whenever it slides back.
+    for (const auto& [caption, handler] : {std::pair{QStringLiteral("窗口置于最前"), &Form1::menu_窗口置于最前_Click},
+                                           std::pair{QStringLiteral("取消窗口置于最前"), &Form1::menu_取消窗口置最前_Click}}) {
+        QAction* a = window->addAction(caption);
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, handler);
+    }
     connect(window->addAction(QStringLiteral("窗口最大化")), &QAction::triggered, this, [this] { showMaximized(); });
     connect(window->addAction(QStringLiteral("窗口最小化")), &QAction::triggered, this, [this] { showMinimized(); });
     connect(window->addAction(QStringLiteral("分身术（多个抽取器同时工作）")), &QAction::triggered, this,
@@ -357,6 +372,11 @@ void Form1::connectHandlers() {
     connect(CommandReset, &QPushButton::clicked, this, &Form1::CommandReset_Click);
     connect(CommandExit, &QPushButton::clicked, this, &Form1::CommandExit_Click);
     connect(Image声音控制, &QToolButton::clicked, this, &Form1::Image声音控制_Click);
+    connect(Image全屏, &QToolButton::clicked, this, &Form1::Image全屏_Click);
+    connect(menu_全屏模式, &QAction::triggered, this, &Form1::Image全屏_Click);
+    connect(menu_全屏, &QAction::triggered, this, &Form1::Image全屏_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+            &Form1::Image全屏_Click);
     for (int i = 0; i < 3; ++i)
         connect(Option抽取方式[i], &QRadioButton::clicked, this, [this, i] { Option抽取方式_Click(i); });
     connect(Combo选择姓名文件, &QComboBox::activated, this, &Form1::Combo选择姓名文件_Click);

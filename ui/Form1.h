@@ -63,6 +63,8 @@ public:
     void CheckRecordFileCounts();
     void menu_查看历史记录_Click();
     void menu_打印历史记录_Click();
+    // Shows the print window for a record source; the print window shows this window again when it closes.
+    void setPrintWindowOpener(std::function<void(int printSource)> open) { openPrintWindow_ = std::move(open); }
     void menu_清除历史记录_Click();
     void menu_清除高级抽取记录文本文件_Click();
 
@@ -71,6 +73,8 @@ public:
     void Combo选择姓名文件_Click();
     void Command新建文件_Click();
     void Command增加文件_Click();
+    // Lists the file unless it is there (case ignored) and selects it, which rebuilds the candidate list.
+    void SelectFileInList(const QString& name);
     void Command编辑文件_Click();
     void Command删除文件_Click();
     void menu_窗口移至右下角_Click();
@@ -88,6 +92,11 @@ public:
     void Command查看图片列表_Click();
     int drawMode() const;
     QString modeFolder() const;
+
+    // Full-screen window: hides this window and shows the one of the current mode.
+    void Image全屏_Click();
+    // Creates and shows the full-screen window; it shows this window again when it closes.
+    void setFullScreenOpener(std::function<void()> open) { openFullScreen_ = std::move(open); }
 
     // Sound
     void Timer播放抽取中声音_Timer();
@@ -175,6 +184,7 @@ public:
     bool RollingTickDone = true;
     QString NameFilePath;
     QString QuestionBankPath;
+    QString ExcelImportPath; // the workbook the name import reads
     bool CurHasLoadedPicList = false;
     bool DoNotLoadPicList = false;
     int BaseDisplayHeight = 0; // twips
@@ -214,6 +224,9 @@ public:
     QPushButton* Command编辑文件;
     QPushButton* Command删除文件;
     QPushButton* Command查看图片列表;
+    QToolButton* Image全屏;
+    QAction* menu_全屏模式;
+    QAction* menu_全屏;
     class QuestionPanel* Frame抽题后的答案解析等公布;
     class BatchPanel* Frame批量抽取;
     QListView* List抽我;
@@ -281,6 +294,8 @@ private:
     std::function<void()> endProcess_;
     std::function<void()> abortProcess_;
     std::function<void(const QString&, const QStringList&)> startProgram_;
+    std::function<void(int)> openPrintWindow_;
+    std::function<void()> openFullScreen_;
     QString importFilter_;
     class Form状态提示* statusPopup_;
     std::optional<platform::WordDocument> wordDoc_;

@@ -3,6 +3,8 @@
 #include "core/FileNames.h"
 #include "platform/system/ShellOpen.h"
 #include "ui/BatchPanel.h"
+#include "ui/Form从Excel导入姓名或文本.h"
+#include "ui/ShowWhileHidden.h"
 #include "ui/WindowHelpers.h"
 
 #include <QComboBox>
@@ -17,13 +19,6 @@ using core::MsgIcon;
 using core::MsgResult;
 
 namespace {
-
-// A typed name must stay a plain file name inside the mode's folder.
-bool IsPlainFileName(const QString& name) {
-    const QString t = name.trimmed();
-    if (t.isEmpty() || t.contains(u'/') || t.contains(u'\\')) return false;
-    return !std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'.'; });
-}
 
 // Copies a file, replacing the target; QFile::copy never overwrites.
 bool ReplaceFile(const QString& from, const QString& to, QString* error) {
@@ -63,7 +58,7 @@ void Form1::Command新建文件_Click() {
                     QString::number(number),
                 MsgIcon::Critical);
     };
-    if (!IsPlainFileName(answer)) {
+    if (!core::IsPlainFileName(answer)) {
         fail(52); // bad file name
         return;
     }
@@ -94,8 +89,12 @@ void Form1::Command增加文件_Click() {
     const QString bare = info.fileName();
     if (drawMode() == 1 &&
         (bare.toUpper().endsWith(QStringLiteral(".XLS")) || bare.toUpper().endsWith(QStringLiteral(".XLSX")))) {
-        message(QStringLiteral("从Excel工作簿导入姓名的功能尚未完成。请先把姓名另存为文本文件（每行一个），再导入。"),
-                MsgIcon::Information);
+        ExcelImportPath = info.absoluteFilePath();
+        Form从Excel导入姓名或文本 dialog(dialogs_, ExcelImportPath,
+                                         {modeFolder(), [this] { return Combo选择姓名文件->currentText(); },
+                                          [this](const QString& name) { SelectFileInList(name); }},
+                                         this);
+        if (dialog.Form_Load()) ShowWhileHidden(this, &dialog);
         return;
     }
     const QString target = modeFolder() + bare;
@@ -108,8 +107,12 @@ void Form1::Command增加文件_Click() {
     if (QFileInfo(chosen).canonicalFilePath() != QFileInfo(target).canonicalFilePath() &&
         !ReplaceFile(chosen, target, &error))
         message(error + QStringLiteral("\r\n你是不是没有关掉那个文件呢?"), MsgIcon::Critical);
-    if (FindListItem(Combo选择姓名文件, bare, false) < 0) Combo选择姓名文件->addItem(bare);
-    if (!SelectListItem(Combo选择姓名文件, bare, false)) Combo选择姓名文件->setCurrentIndex(-1);
+    SelectFileInList(bare);
+}
+
+void Form1::SelectFileInList(const QString& name) {
+    if (FindListItem(Combo选择姓名文件, name, false) < 0) Combo选择姓名文件->addItem(name);
+    if (!SelectListItem(Combo选择姓名文件, name, false)) Combo选择姓名文件->setCurrentIndex(-1);
 }
 
 void Form1::Command编辑文件_Click() {

@@ -4,8 +4,6 @@
 #include "platform/system/ShellOpen.h"
 #include "ui/BatchPanel.h"
 
-#include <QDir>
-
 namespace ui {
 
 using core::MsgButtons;
@@ -51,9 +49,9 @@ void Form1::menu_查看历史记录_Click() {
 
 void Form1::menu_打印历史记录_Click() {
     SaveDrawHistory();
-    message(QStringLiteral("打印窗口尚未完成。历史记录已保存在：") +
-                QDir::toNativeSeparators(core::RunHistory::folder(state_.AppFolder)),
-            MsgIcon::Information);
+    if (!openPrintWindow_) return;
+    hide();
+    openPrintWindow_(1);
 }
 
 void Form1::menu_清除历史记录_Click() {

@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -49,6 +50,13 @@ QString Lines(const QString& text) {
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// While another window stands in for the hidden main window, a dialog owned by the main window could open
+// behind that (topmost) window; the active window owns it then.
+QWidget* Owner(QWidget* parent) {
+    QWidget* active = QApplication::activeWindow();
+    return parent && !parent->isVisible() && active ? active : parent;
+}
+
 // "Open" file filters are written "description|pattern|description|pattern".
 QString ToQtFilter(const QString& filter) {
     const QStringList parts = filter.split(u'|');
@@ -61,7 +69,7 @@ QString ToQtFilter(const QString& filter) {
 } // namespace
 
 MsgResult QtDialogs::message(const core::Message& m) {
-    QMessageBox box(ToQt(m.icon), m.title, Lines(m.text), QMessageBox::NoButton, parent_);
+    QMessageBox box(ToQt(m.icon), m.title, Lines(m.text), QMessageBox::NoButton, Owner(parent_));
     box.setWindowFlag(Qt::WindowStaysOnTopHint); // the main window is topmost too
     QList<MsgResult> buttons;
     switch (m.buttons) {
@@ -96,29 +104,29 @@ std::optional<QString> QtDialogs::password(const QString& prompt, const QString&
 std::optional<QString> QtDialogs::ask(const QString& prompt, const QString& title, const QString& defaultText,
                                       int echoMode) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title, Lines(prompt), QLineEdit::EchoMode(echoMode),
+    const QString text = QInputDialog::getText(Owner(parent_), title, Lines(prompt), QLineEdit::EchoMode(echoMode),
                                                defaultText, &ok, Qt::WindowStaysOnTopHint);
     if (!ok) return std::nullopt;
     return text;
 }
 
 QString QtDialogs::openFileName(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, title, QString(), ToQtFilter(filter));
+    return QFileDialog::getOpenFileName(Owner(parent_), title, QString(), ToQtFilter(filter));
 }
 
 QString QtDialogs::saveFileName(const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, title, QString(), ToQtFilter(filter));
+    return QFileDialog::getSaveFileName(Owner(parent_), title, QString(), ToQtFilter(filter));
 }
 
 std::optional<QColor> QtDialogs::color(const QColor& initial) {
-    const QColor c = QColorDialog::getColor(initial, parent_);
+    const QColor c = QColorDialog::getColor(initial, Owner(parent_));
     if (!c.isValid()) return std::nullopt;
     return c;
 }
 
 std::optional<QFont> QtDialogs::font(const QFont& initial) {
     bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial, parent_);
+    const QFont f = QFontDialog::getFont(&ok, initial, Owner(parent_));
     if (!ok) return std::nullopt;
     return f;
 }

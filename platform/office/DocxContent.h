@@ -7,6 +7,11 @@
 
 namespace platform {
 
+// A field that Word computes when it lays out the page.
+enum class DocxField { None, Page, PageCount };
+
+enum class DocxAlignment { Default, Left, Center, Right, Justify };
+
 // One run of a paragraph written by DocxWriter, e.g. DocxRun{.text = "北京", .bold = true}.
 struct DocxRun {
     QString text{}; // '\n' is a line break, '\t' a tab
@@ -19,6 +24,8 @@ struct DocxRun {
     QString font{};
     QImage picture{};     // when set, the run is this picture (stored as PNG) and text is ignored
     QSizeF pictureSize{}; // in pixels; empty: the picture's own size
+    // When set, the run is this field and text is ignored.
+    DocxField field = DocxField::None;
 };
 
 using DocxParagraph = std::vector<DocxRun>;

@@ -128,15 +128,54 @@ void writePicture(QXmlStreamWriter& x, const DocxRun& run, Media& media) {
     x.writeEndElement(); // drawing
 }
 
-void writeParagraph(QXmlStreamWriter& x, const DocxParagraph& paragraph, Media& media) {
+// Word puts the value in when it lays out the page; "1" stands until then.
+void writeField(QXmlStreamWriter& x, const DocxRun& run) {
+    x.writeStartElement(kW, u"fldSimple"_s);
+    x.writeAttribute(kW, u"instr"_s, run.field == DocxField::Page ? u" PAGE "_s : u" NUMPAGES "_s);
+    x.writeStartElement(kW, u"r"_s);
+    writeRunProperties(x, run);
+    writeText(x, u"1"_s);
+    x.writeEndElement();
+    x.writeEndElement();
+}
+
+QString alignmentValue(DocxAlignment alignment) {
+    switch (alignment) {
+    case DocxAlignment::Left:
+        return u"left"_s;
+    case DocxAlignment::Center:
+        return u"center"_s;
+    case DocxAlignment::Right:
+        return u"right"_s;
+    case DocxAlignment::Justify:
+        return u"both"_s;
+    case DocxAlignment::Default:
+        break;
+    }
+    return {};
+}
+
+// Without media (header and footer parts) pictures are left out.
+void writeParagraph(QXmlStreamWriter& x, const DocxParagraph& paragraph, Media* media,
+                    DocxAlignment alignment = DocxAlignment::Default) {
     x.writeStartElement(kW, u"p"_s);
+    if (alignment != DocxAlignment::Default) {
+        x.writeStartElement(kW, u"pPr"_s);
+        element(x, u"jc"_s, {{u"val"_s, alignmentValue(alignment)}});
+        x.writeEndElement();
+    }
     for (const DocxRun& run : paragraph) {
+        if (run.field != DocxField::None) {
+            writeField(x, run);
+            continue;
+        }
+        if (!run.picture.isNull() && !media) continue;
         x.writeStartElement(kW, u"r"_s);
         writeRunProperties(x, run);
         if (run.picture.isNull())
             writeText(x, run.text);
         else
-            writePicture(x, run, media);
+            writePicture(x, run, *media);
         x.writeEndElement();
     }
     x.writeEndElement();
@@ -175,8 +214,8 @@ void writeTable(QXmlStreamWriter& x, const DocxTable& table, Media& media) {
             element(x, u"tcW"_s, {{u"w"_s, width}, {u"type"_s, dxa}});
             x.writeEndElement();
             for (const DocxParagraph& p : cell.paragraphs)
-                writeParagraph(x, p, media);
-            if (cell.paragraphs.empty()) writeParagraph(x, {}, media); // a cell needs a paragraph
+                writeParagraph(x, p, &media);
+            if (cell.paragraphs.empty()) writeParagraph(x, {}, &media); // a cell needs a paragraph
             x.writeEndElement();
         }
         x.writeEndElement();
@@ -184,8 +223,20 @@ void writeTable(QXmlStreamWriter& x, const DocxTable& table, Media& media) {
     x.writeEndElement();
 }
 
-void writeSection(QXmlStreamWriter& x) {
+// headerId and footerId: relationship ids of the parts, empty when there is none.
+void writeSection(QXmlStreamWriter& x, const QString& headerId, const QString& footerId) {
     x.writeStartElement(kW, u"sectPr"_s);
+    // The references come first in a section's properties.
+    if (!headerId.isEmpty()) {
+        x.writeEmptyElement(kW, u"headerReference"_s);
+        x.writeAttribute(kW, u"type"_s, u"default"_s);
+        x.writeAttribute(kR, u"id"_s, headerId);
+    }
+    if (!footerId.isEmpty()) {
+        x.writeEmptyElement(kW, u"footerReference"_s);
+        x.writeAttribute(kW, u"type"_s, u"default"_s);
+        x.writeAttribute(kR, u"id"_s, footerId);
+    }
     element(x, u"pgSz"_s, {{u"w"_s, u"11906"_s}, {u"h"_s, u"16838"_s}});
     const QString margin = QString::number(1134);
     element(x, u"pgMar"_s,
@@ -199,16 +250,38 @@ void writeSection(QXmlStreamWriter& x) {
     x.writeEndElement();
 }
 
-QByteArray contentTypes() {
-    return R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+QByteArray contentTypes(bool header, bool footer) {
+    QByteArray types = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">
 <Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>
 <Default Extension="xml" ContentType="application/xml"/>
 <Default Extension="png" ContentType="image/png"/>
 <Override PartName="/word/document.xml"
     ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>
-</Types>
 )";
+    if (header) {
+        types += R"(<Override PartName="/word/header1.xml"
+    ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.header+xml"/>
+)";
+    }
+    if (footer) {
+        types += R"(<Override PartName="/word/footer1.xml"
+    ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.footer+xml"/>
+)";
+    }
+    return types + "</Types>\n";
+}
+
+// A header (w:hdr) or footer (w:ftr) part of one paragraph.
+QByteArray pagePart(const QString& root, const DocxParagraph& runs, DocxAlignment alignment) {
+    QByteArray out;
+    QXmlStreamWriter x(&out);
+    x.writeStartDocument(u"1.0"_s, true);
+    x.writeNamespace(kW, u"w"_s);
+    x.writeStartElement(kW, root);
+    writeParagraph(x, runs, nullptr, alignment);
+    x.writeEndDocument();
+    return out;
 }
 
 QByteArray relationships(const std::vector<std::pair<QString, QString>>& typeAndTarget) {
@@ -243,28 +316,40 @@ bool DocxWriter::save(const QString& path, QString* error) const {
     x.writeStartElement(kW, u"document"_s);
     x.writeStartElement(kW, u"body"_s);
     for (const auto& block : body_) {
-        if (const auto* p = std::get_if<DocxParagraph>(&block))
-            writeParagraph(x, *p, media);
+        if (const auto* p = std::get_if<Paragraph>(&block))
+            writeParagraph(x, p->runs, &media, p->alignment);
         else
             writeTable(x, std::get<DocxTable>(block), media);
     }
     // Word ends a body with a paragraph; LibreOffice drops a table standing last when saving as .doc.
-    if (body_.empty() || std::holds_alternative<DocxTable>(body_.back())) writeParagraph(x, {}, media);
-    writeSection(x);
+    if (body_.empty() || std::holds_alternative<DocxTable>(body_.back())) writeParagraph(x, {}, &media);
+    // The pictures take rId1 to rIdN; the header and footer follow them.
+    const size_t pictures = media.size();
+    const QString headerId = header_ ? u"rId%1"_s.arg(pictures + 1) : QString();
+    const QString footerId = footer_ ? u"rId%1"_s.arg(pictures + (header_ ? 2 : 1)) : QString();
+    writeSection(x, headerId, footerId);
     x.writeEndDocument();
 
-    std::vector<std::pair<QString, QString>> pictureRels;
+    std::vector<std::pair<QString, QString>> documentRels;
     ZipArchive::Entries entries = {
-        {u"[Content_Types].xml"_s, contentTypes()},
+        {u"[Content_Types].xml"_s, contentTypes(header_.has_value(), footer_.has_value())},
         {u"_rels/.rels"_s, relationships({{u"officeDocument"_s, u"word/document.xml"_s}})},
         {u"word/document.xml"_s, document},
     };
-    for (size_t i = 0; i < media.size(); ++i) {
+    for (size_t i = 0; i < pictures; ++i) {
         const QString name = u"media/image%1.png"_s.arg(i + 1);
-        pictureRels.emplace_back(u"image"_s, name);
+        documentRels.emplace_back(u"image"_s, name);
         entries.emplace_back(u"word/"_s + name, media[i]);
     }
-    entries.emplace_back(u"word/_rels/document.xml.rels"_s, relationships(pictureRels));
+    if (header_) {
+        documentRels.emplace_back(u"header"_s, u"header1.xml"_s);
+        entries.emplace_back(u"word/header1.xml"_s, pagePart(u"hdr"_s, header_->runs, header_->alignment));
+    }
+    if (footer_) {
+        documentRels.emplace_back(u"footer"_s, u"footer1.xml"_s);
+        entries.emplace_back(u"word/footer1.xml"_s, pagePart(u"ftr"_s, footer_->runs, footer_->alignment));
+    }
+    entries.emplace_back(u"word/_rels/document.xml.rels"_s, relationships(documentRels));
     return ZipArchive::write(path, entries, error);
 }
 

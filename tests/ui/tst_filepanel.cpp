@@ -1,4 +1,7 @@
 #include "Form1Fixture.h"
+#include "ModalScript.h"
+#include "XlsxFixture.h"
+#include "ui/Form从Excel导入姓名或文本.h"
 
 #include <QFile>
 #include <QImage>
@@ -108,11 +111,18 @@ private slots:
         Fixture f;
         QTemporaryDir outside;
         const QString book = outside.filePath(QStringLiteral("NAMES.XLS"));
-        QFile(book).open(QIODevice::WriteOnly);
+        QVERIFY(WriteXlsx(book, {{"S", {{"姓名"}, {"张三"}}}}));
         f.form->Option抽取方式_Click(1);
         f.dialogs.fileAnswers << book;
+        // In names mode a workbook, whatever the case of its extension, opens the import instead.
+        QString shownPath;
+        WhenModal<ui::Form从Excel导入姓名或文本>(
+            [&](ui::Form从Excel导入姓名或文本& dialog) { shownPath = dialog.Label文件路径->text(); });
         f.form->Command增加文件_Click();
-        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(shownPath, book);
+        QCOMPARE(f.form->ExcelImportPath, book);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(QDir(f.folder.file(QStringLiteral("文本[姓名]文件"))).entryList(QDir::Files), QStringList{});
         QCOMPARE(f.form->Combo选择姓名文件->count(), 0);
         // In question mode any file is copied unchanged.
         f.form->Option抽取方式_Click(2);
