@@ -1,6 +1,7 @@
 #include "modes/FullScreenWindow.h"
 
 #include "core/AppState.h"
+#include "core/StoredColor.h"
 #include "ui/Form1.h"
 #include "ui/WindowHelpers.h"
 
@@ -16,11 +17,6 @@
 namespace modes {
 
 namespace {
-
-// Colours are stored as red + green * 256 + blue * 65536.
-QColor StoredColour(quint32 v) {
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
 
 void SetTextColour(QLabel* label, const QColor& colour) {
     if (label->palette().color(QPalette::WindowText) == colour) return;
@@ -157,14 +153,14 @@ void FullScreenWindow::Timer刷新_Timer() {
     Label结果2->setText(form_.Label结果2->text());
     for (QLabel* l : {Label结果, Label结果2})
         if (l->font() != form_.Label结果->font()) l->setFont(form_.Label结果->font());
-    SetTextColour(Label结果, StoredColour(state_.RollingColor));
+    SetTextColour(Label结果, core::FromStoredColor(state_.RollingColor));
     if (changed) Label结果_Change();
     refreshContent();
 }
 
 void FullScreenWindow::Timer闪_Timer() {
     Picture用于响应按键->setFocus();
-    SetTextColour(Label结果2, StoredColour(blinkPhase_ ? state_.RollingColor : state_.FlashColor));
+    SetTextColour(Label结果2, core::FromStoredColor(blinkPhase_ ? state_.RollingColor : state_.FlashColor));
     blinkPhase_ = !blinkPhase_;
     copyVisibility();
 }

@@ -23,16 +23,13 @@
 
 namespace print {
 
+using ui::Named;
+
 using core::MsgButtons;
 using core::MsgIcon;
 using core::MsgResult;
 
 namespace {
-
-template <class W> W* Named(W* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
 
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);

@@ -31,11 +31,6 @@ namespace {
 const QString kMultiBatchFile = QStringLiteral("DuoPiChiSet.dat");
 const QString kCompositeFile = QStringLiteral("FuHeSet.dat");
 
-template <class W> W* Named(W* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
-
 int Rounded(const QString& text) {
     return int(core::RoundHalfEven(core::LeadingNumber(text)));
 }

@@ -2,9 +2,9 @@
 
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
+#include "ui/BatchPanel.h"
 #include "ui/Form状态提示.h"
 #include "ui/QuestionPanel.h"
-#include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
 
 #include <QApplication>
@@ -31,11 +31,6 @@ namespace ui {
 using core::MsgIcon;
 
 namespace {
-
-template <class W> W* Named(W* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
 
 QAction* NamedAction(QMenu* menu, const QString& caption, const QString& name) {
     QAction* a = menu->addAction(caption);
@@ -330,8 +325,9 @@ void Form1::buildMenus() {
     window->addSeparator();
     menu_全屏 = NamedAction(window, QStringLiteral("全屏"), QStringLiteral("menu_全屏"));
     // Present but not shown: the window is made topmost at start-up and whenever it slides back.
-    for (const auto& [caption, handler] : {std::pair{QStringLiteral("窗口置于最前"), &Form1::menu_窗口置于最前_Click},
-                                           std::pair{QStringLiteral("取消窗口置于最前"), &Form1::menu_取消窗口置最前_Click}}) {
+    for (const auto& [caption, handler] :
+         {std::pair{QStringLiteral("窗口置于最前"), &Form1::menu_窗口置于最前_Click},
+          std::pair{QStringLiteral("取消窗口置于最前"), &Form1::menu_取消窗口置最前_Click}}) {
         QAction* a = window->addAction(caption);
         a->setVisible(false);
         connect(a, &QAction::triggered, this, handler);

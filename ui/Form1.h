@@ -271,6 +271,8 @@ private:
     QString currentModeCaption() const;
     QString currentSource() const;
     QStringList blockListLines() const;
+    // Warns when there is nothing to draw from; true when the list is empty.
+    bool warnIfNoCandidates();
     void appendToBlockList(const QString& text, const QColor& color);
     void selectProject(int index);
     int projectListIndex() const;

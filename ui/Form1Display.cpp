@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/NumberText.h"
+#include "core/StoredColor.h"
 #include "core/TextFiles.h"
 
 #include <QLabel>
@@ -15,18 +16,9 @@ const QString kFontFile = QStringLiteral("FontSet.dat");
 constexpr quint32 kDefaultRolling = 16777215; // white
 constexpr quint32 kDefaultFlash = 255;        // red
 
-// Colours are stored as the decimal of red + green * 256 + blue * 65536.
-QColor FromStored(quint32 v) {
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
-quint32 ToStored(const QColor& c) {
-    return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16;
-}
-
 void Paint(QLabel* label, quint32 colour) {
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, FromStored(colour));
+    p.setColor(QPalette::WindowText, core::FromStoredColor(colour));
     label->setPalette(p);
 }
 
@@ -77,16 +69,16 @@ void Form1::menu_恢复默认文字颜色_Click() {
 }
 
 void Form1::menu_设置滚动时颜色_Click() {
-    if (const auto c = dialogs_.color(FromStored(state_.RollingColor))) {
-        state_.RollingColor = ToStored(*c);
+    if (const auto c = dialogs_.color(core::FromStoredColor(state_.RollingColor))) {
+        state_.RollingColor = core::ToStoredColor(*c);
         SaveTextColors();
         LoadTextColors();
     }
 }
 
 void Form1::menu_设置闪烁颜色_Click() {
-    if (const auto c = dialogs_.color(FromStored(state_.FlashColor))) {
-        state_.FlashColor = ToStored(*c);
+    if (const auto c = dialogs_.color(core::FromStoredColor(state_.FlashColor))) {
+        state_.FlashColor = core::ToStoredColor(*c);
         SaveTextColors();
         LoadTextColors();
     }

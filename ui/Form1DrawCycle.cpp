@@ -28,12 +28,15 @@ QString Form1::currentSource() const {
     return drawMode() == 0 ? Combo项目->currentText() : Combo选择姓名文件->currentText();
 }
 
+bool Form1::warnIfNoCandidates() {
+    if (!candidates_.isEmpty()) return false;
+    message(QStringLiteral("候选列表现在是空的！请先选定一个项目？作好相关设置？或重置候选列表？清除已抽名单？"),
+            MsgIcon::Exclamation);
+    return true;
+}
+
 void Form1::Command开始_Click() {
-    if (candidates_.isEmpty()) {
-        message(QStringLiteral("候选列表现在是空的！请先选定一个项目？作好相关设置？或重置候选列表？清除已抽名单？"),
-                MsgIcon::Exclamation);
-        return;
-    }
+    if (warnIfNoCandidates()) return;
     if (Frame批量抽取->Command开始批量抽取->isEnabled()) Option禁止范围[1]->setChecked(true);
     Command开始->setEnabled(false);
     TimerCreating->start();

@@ -26,11 +26,6 @@ using core::MsgResult;
 
 namespace {
 
-template <typename T> T* Named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 // The editor shows LF; name files keep CR LF.
 QString WithCrLf(const QString& text) {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n]"));

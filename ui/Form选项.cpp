@@ -3,6 +3,8 @@
 #include "core/Masking.h"
 #include "core/TextFiles.h"
 
+#include "ui/WindowHelpers.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -24,11 +26,6 @@ namespace {
 
 constexpr int kPreviewRollMs = 300;
 constexpr int kMaxCount = 999;
-
-template <typename T> T* Named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QSpinBox* CountBox(const QString& name) {
     auto* box = Named(new QSpinBox, name);

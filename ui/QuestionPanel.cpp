@@ -3,6 +3,8 @@
 #include "core/NumberText.h"
 #include "platform/richtext/Rtf.h"
 
+#include "ui/WindowHelpers.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,11 +16,6 @@
 namespace ui {
 
 namespace {
-
-template <class W> W* Named(W* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
 
 void ShowRtf(QTextEdit* box, const QByteArray& rtf) {
     box->clear();

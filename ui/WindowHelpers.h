@@ -8,6 +8,12 @@ class QWidget;
 
 namespace ui {
 
+// Gives a control its name, so that tests and the layout find it by that name.
+template <class W> W* Named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+
 constexpr int kTwipsPerPixel = 15;
 inline int ToTwips(int px) {
     return px * kTwipsPerPixel;
