@@ -75,6 +75,11 @@ QuestionPanel::QuestionPanel(std::function<void(const QString&)> playSound, QWid
     answer->addWidget(RichTextBox题目信息[0]);
     answer->addWidget(RichTextBox题目信息[1]);
     Frame正确答案及解析->hide();
+    // The question stands in the display for the audience: large type on a light page.
+    RichTextBox题目信息[2]->setStyleSheet(QStringLiteral("QTextEdit { background: #fffff4; color: black; }"));
+    QFont question = RichTextBox题目信息[2]->font();
+    question.setPointSize(22);
+    RichTextBox题目信息[2]->setFont(question);
     RichTextBox题目信息[2]->hide();
 
     Timer答题计时 = Named(new QTimer(this), QStringLiteral("Timer答题计时"));
