@@ -216,12 +216,7 @@ QString BatchPanel::DrawAfterCountdown(int seconds) {
 
 void BatchPanel::RunBatchDraw() {
     ProgressBar批量抽取进度->setValue(0);
-    for (QPushButton* b : {Command开始批量抽取, Command复制结果, Command另存, Command打印批量抽取结果})
-        b->setEnabled(false);
-    Label批量抽取提示->show();
-    form_.Command开始->hide();
-    form_.Command确定->hide();
-    Label批量本此剩余时间->clear();
+    showRunning(true);
     const QString randomCaption = Option时间间隔[3]->text();
     int k = 0;
     for (int i = 4; i >= 0; --i)
@@ -253,11 +248,16 @@ void BatchPanel::RunBatchDraw() {
     if (rowCount > 0) appendResultText(QStringLiteral("\r\n")); // a batch cut short still ends its row
 
     Option时间间隔[3]->setText(randomCaption);
+    showRunning(false);
+}
+
+void BatchPanel::showRunning(bool running) {
+    // While a batch runs, the draw buttons are its own and the result commands wait.
     for (QPushButton* b : {Command开始批量抽取, Command复制结果, Command另存, Command打印批量抽取结果})
-        b->setEnabled(true);
-    Label批量抽取提示->hide();
-    form_.Command开始->show();
-    form_.Command确定->show();
+        b->setEnabled(!running);
+    Label批量抽取提示->setVisible(running);
+    form_.Command开始->setVisible(!running);
+    form_.Command确定->setVisible(!running);
     Label批量本此剩余时间->clear();
 }
 

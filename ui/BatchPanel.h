@@ -87,6 +87,7 @@ private:
     void buildRecords();
     QComboBox* groupSource() const;
     void appendResultText(const QString& text);
+    void showRunning(bool running);
     void keepPendingRecords();
     bool readRows(const QString& file, const QString& errorText, std::array<QCheckBox*, 10>& checks,
                   const std::function<void(int, const QString&)>& setName, std::array<QLineEdit*, 10>& counts);
