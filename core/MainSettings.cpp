@@ -28,9 +28,8 @@ QString MainSettings::toText() const {
     return lines.join(QStringLiteral("\r\n"));
 }
 
-MainSettings MainSettings::fromText(const QString& text) {
+MainSettings MainSettings::fromLines(const QStringList& lines) {
     MainSettings s;
-    const QStringList lines = text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
     s.linesRead = int(qMin<qsizetype>(lines.size(), kLines));
     auto number = [&](int line, qint16& field) {
         if (line > s.linesRead) return;

@@ -32,7 +32,7 @@ struct MainSettings {
     int linesRead = 0;
 
     QString toText() const;
-    static MainSettings fromText(const QString& text);
+    static MainSettings fromLines(const QStringList& lines);
 };
 
 } // namespace core

@@ -41,8 +41,9 @@ QString RunHistory::fileText() const {
 
 RunHistory::SaveResult RunHistory::save(const QString& appFolder, const QDateTime& now) {
     const QString dir = folder(appFolder);
-    if (!QDir().mkpath(dir)) return {false, QStringLiteral("无法创建文件夹 ") + QDir::toNativeSeparators(dir)};
-    if (records_.isEmpty()) return {};
+    const bool made = QDir().mkpath(dir);
+    if (records_.isEmpty()) return {}; // nothing to lose, nothing to report
+    if (!made) return {false, QStringLiteral("无法创建文件夹 ") + QDir::toNativeSeparators(dir)};
     QString error;
     if (!WriteTextFile(fileText(), dir + u'/' + fileName(now), &error)) return {false, error};
     records_.clear();

@@ -35,6 +35,15 @@ QString ReadTextFile(const QString& path) {
     return result;
 }
 
+QStringList ReadTextLines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QString text = DecodeText(f.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    if (text.endsWith(u'\n')) text.chop(1); // the last line end adds no line
+    return text.isEmpty() ? QStringList() : text.split(u'\n');
+}
+
 bool WriteTextFile(const QString& text, const QString& path, QString* error) {
     QSaveFile f(path);
     if (f.open(QIODevice::WriteOnly)) {

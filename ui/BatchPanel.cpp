@@ -7,6 +7,7 @@
 #include "ui/Form1.h"
 #include "ui/WindowHelpers.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -66,8 +67,11 @@ void BatchPanel::buildSingleBatch() {
     const QString intervals[] = {QStringLiteral("1秒"), QStringLiteral("2秒"), QStringLiteral("3秒"),
                                  QStringLiteral("随机（1-15秒）"), QStringLiteral("瞬间")};
     auto* row = new QHBoxLayout;
+    // The two rows of options share this panel: each row is its own group.
+    auto* intervalGroup = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
         Option时间间隔[i] = Named(new QRadioButton(intervals[i], this), QStringLiteral("Option时间间隔%1").arg(i));
+        intervalGroup->addButton(Option时间间隔[i]);
         row->addWidget(Option时间间隔[i]);
     }
     Option时间间隔[0]->setChecked(true);
@@ -107,10 +111,12 @@ void BatchPanel::buildSingleBatch() {
 
     const QString methods[] = {QStringLiteral("单组多批次"), QStringLiteral("多组复合")};
     auto* methodRow = new QHBoxLayout;
+    auto* methodGroup = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         Option批量抽取的方式[i] =
             Named(new QRadioButton(methods[i], this), QStringLiteral("Option批量抽取的方式%1").arg(i));
         connect(Option批量抽取的方式[i], &QRadioButton::clicked, this, [this, i] { Option批量抽取的方式_Click(i); });
+        methodGroup->addButton(Option批量抽取的方式[i]);
         methodRow->addWidget(Option批量抽取的方式[i]);
     }
     static_cast<QVBoxLayout*>(layout())->addLayout(methodRow);
@@ -224,9 +230,13 @@ void BatchPanel::RunBatchDraw() {
 
     const int n = Rounded(Text要出多少个号码->text());
     int rowCount = 0;
+    bool cutShort = false;
     for (int i = 1; i <= n; ++i) {
         // A list that runs short ends the batch: a draw from nothing would repeat the last result.
-        if (form_.candidates().isEmpty() || form_.isExiting()) break;
+        if (form_.candidates().isEmpty() || form_.isExiting()) {
+            cutShort = true;
+            break;
+        }
         int seconds = int(core::LeadingNumber(Option时间间隔[k]->text()));
         if (k == 3) {
             seconds = int(rng_.bounded(14)) + 1;
@@ -245,7 +255,7 @@ void BatchPanel::RunBatchDraw() {
         ProgressBar批量抽取进度->setValue(total > 0 ? int(i / total * 100) : 0);
         Label批量进度提示->setText(QString::number(i) + u'/' + Text要出多少个号码->text());
     }
-    if (rowCount > 0) appendResultText(QStringLiteral("\r\n")); // a batch cut short still ends its row
+    if (cutShort && rowCount > 0) appendResultText(QStringLiteral("\r\n")); // a batch cut short still ends its row
 
     Option时间间隔[3]->setText(randomCaption);
     showRunning(false);

@@ -146,6 +146,7 @@ void Form1::buildControls() {
     auto* numbers = new QGridLayout(Frame抽取数字);
     Combo项目 = Named(new QComboBox(Frame抽取数字), QStringLiteral("Combo项目"));
     Combo项目->setEditable(true);
+    Combo项目->setInsertPolicy(QComboBox::NoInsert); // projects are added through their own command only
     Combo项目->setEditText(QStringLiteral("选择项目"));
     Combo项目->setToolTip(QStringLiteral("未选定任何项目，当前编辑将不被保存。"));
     numbers->addWidget(new QLabel(QStringLiteral("项目："), Frame抽取数字), 0, 0);

@@ -72,11 +72,7 @@ void Form1::Command新建文件_Click() {
         fail(75); // path/file access error
         return;
     }
-    if (FindListItem(Combo选择姓名文件, file, false) < 0) {
-        Combo选择姓名文件->addItem(file);
-        Frame批量抽取->Option批量抽取的方式_Click(0);
-    }
-    if (!SelectListItem(Combo选择姓名文件, file, false)) Combo选择姓名文件->setCurrentIndex(-1);
+    SelectFileInList(file);
     Command编辑文件_Click();
 }
 
@@ -111,8 +107,12 @@ void Form1::Command增加文件_Click() {
 }
 
 void Form1::SelectFileInList(const QString& name) {
-    if (FindListItem(Combo选择姓名文件, name, false) < 0) Combo选择姓名文件->addItem(name);
-    if (!SelectListItem(Combo选择姓名文件, name, false)) Combo选择姓名文件->setCurrentIndex(-1);
+    // Names are matched exactly: on this file system a.txt and A.txt are two files.
+    if (FindListItem(Combo选择姓名文件, name, true) < 0) {
+        Combo选择姓名文件->addItem(name);
+        Frame批量抽取->Option批量抽取的方式_Click(0); // the group lists follow the file list
+    }
+    if (!SelectListItem(Combo选择姓名文件, name, true)) Combo选择姓名文件->setCurrentIndex(-1);
 }
 
 void Form1::Command编辑文件_Click() {

@@ -42,7 +42,7 @@ void Form1::Combo项目_Click() {
         TextSet[0]->setText(core::FormatNumber(p.Min));
         TextSet[1]->setText(core::FormatNumber(p.Max));
         TextSet[2]->setText(core::FormatNumber(p.Step));
-        TextSet[3]->setText(p.Exclude);
+        TextSet[3]->setText(core::TrimTrailingBlanks(p.Exclude));
     }
     Combo项目->setStyleSheet(QString());
     Combo项目->setToolTip(QStringLiteral("已选定项目，当前编辑将被保存。"));

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
 #include "platform/richtext/Rtf.h"
+#include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
@@ -65,6 +67,10 @@ void Form1::SaveSettings() {
         return;
     }
     core::MainSettings& s = mainSettings_;
+    s.DrawCount = Frame批量抽取->Text要出多少个号码->text();
+    s.PerRow = Frame批量抽取->Text每行放多少个号码->text();
+    s.IntervalOption = CheckedIndex(Frame批量抽取->Option时间间隔);
+    s.InstanceCount = Text分身个数->text();
     s.ProjectIndex = qint16(projectListIndex());
     s.AutoExclude = Check自动排除->isChecked();
     s.No2InRow = Check禁止2连号->isChecked();
@@ -106,10 +112,16 @@ void Form1::LoadSettings() {
 
     const QString mainPath = state_.AppFolder + QLatin1String(core::MainSettings::kFileName);
     if (!QFile::exists(mainPath)) return;
-    const core::MainSettings s = core::MainSettings::fromText(core::ReadTextFile(mainPath));
+    // Read line by line: an empty first line must not move the others up.
+    const core::MainSettings s = core::MainSettings::fromLines(core::ReadTextLines(mainPath));
     mainSettings_ = s;
     const int n = s.linesRead;
+    if (n >= 1) Frame批量抽取->Text要出多少个号码->setText(s.DrawCount);
+    if (n >= 2) Frame批量抽取->Text每行放多少个号码->setText(s.PerRow);
+    if (n >= 3 && s.IntervalOption >= 0 && s.IntervalOption < 5)
+        Frame批量抽取->Option时间间隔[s.IntervalOption]->setChecked(true);
     if (n >= 5 && s.ProjectIndex >= 0 && s.ProjectIndex < Combo项目->count()) selectProject(s.ProjectIndex);
+    if (n >= 7) Text分身个数->setText(s.InstanceCount);
     if (n >= 6) Check自动排除->setChecked(s.AutoExclude == 1);
     if (n >= 8) {
         Check禁止2连号->setChecked(s.No2InRow == 1);

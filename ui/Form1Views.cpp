@@ -91,12 +91,19 @@ void Form1::TimerShowAdvance_Timer() {
 }
 
 void Form1::SetDisplayHeight(int h) {
+    const int old = Image底图Middle->height();
     Image底图Middle->setFixedHeight(ToPixels(h));
     DisplayHeight = h;
     centralWidget()->layout()->activate();
     QCoreApplication::processEvents();
-    if (Frame装着下部所有东西的容器->isHidden() && simpleClientHeight() > height())
-        SetAdvancedView(false); // the simple window grows to fit the display
+    // A taller display no longer fits the simple window, nor the advanced one once the
+    // panels below would leave the screen: the simple view takes it, re-fitted and centred.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - ChromeHeight(this) : height();
+    const bool grows = Image底图Middle->height() > old;
+    if ((!isAdvancedView() && grows) ||
+        simpleClientHeight() + Frame装着下部所有东西的容器->minimumSizeHint().height() > room)
+        SetAdvancedView(false);
 }
 
 void Form1::menu_显示框大小_sub_Click(int index) {

@@ -92,6 +92,14 @@ private slots:
         QCOMPARE(h.count(), 1);
     }
 
+    void nothingPendingIsNoFailure() {
+        ProgramFolder folder;
+        QDir(folder.file(QStringLiteral("历史记录"))).removeRecursively();
+        folder.write(QStringLiteral("历史记录"), "a file where the folder should be");
+        core::RunHistory h;
+        QVERIFY(h.save(folder.path(), kTime).ok);
+    }
+
     void lastMatches_data() {
         QTest::addColumn<QString>("recordSource");
         QTest::addColumn<QString>("mode");

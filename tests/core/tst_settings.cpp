@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(lines.size(), 17);
         QCOMPARE(lines, (QStringList{"3", "3", " 0 ", "0", " 1 ", " 0 ", "4", " 0 ", " 0 ", " 0 ", " 2 ", "题库.docx",
                                      " 1 ", " 2 ", " 3300 ", " 12000 ", "2026/12/10 8:00:00"}));
-        const core::MainSettings back = core::MainSettings::fromText(s.toText());
+        const core::MainSettings back = core::MainSettings::fromLines(s.toText().split(QStringLiteral("\r\n")));
         QCOMPARE(back.linesRead, 17);
         QCOMPARE(back.ProjectIndex, qint16(1));
         QCOMPARE(back.FileName, s.FileName);
@@ -120,8 +120,9 @@ private slots:
 
     void olderMainSettingsRead() {
         // As an older installation wrote it; a short file keeps the later defaults.
-        const core::MainSettings s = core::MainSettings::fromText(
-            QStringLiteral("5\r\n2\r\n 3 \r\n1\r\n-1 \r\n 1 \r\n4\r\n 1 \r\n 0 \r\n 1 \r\n 1 "));
+        const core::MainSettings s = core::MainSettings::fromLines(
+            QStringLiteral("5\r\n2\r\n 3 \r\n1\r\n-1 \r\n 1 \r\n4\r\n 1 \r\n 0 \r\n 1 \r\n 1 ")
+                .split(QStringLiteral("\r\n")));
         QCOMPARE(s.linesRead, 11);
         QCOMPARE(s.DrawCount, QStringLiteral("5"));
         QCOMPARE(s.IntervalOption, qint16(3));
@@ -132,7 +133,12 @@ private slots:
         QCOMPARE(s.FileName, QString());
         QCOMPARE(s.Alignment, qint16(2));
         // A value beyond 16 bits is unusable: the default stays.
-        QCOMPARE(core::MainSettings::fromText(QStringLiteral("\r\n\r\n99999")).IntervalOption, qint16(0));
+        QCOMPARE(core::MainSettings::fromLines({"", "", "99999"}).IntervalOption, qint16(0));
+        // An empty first line keeps its place: the second line is still the second setting.
+        const core::MainSettings shifted = core::MainSettings::fromLines({"", "7", " 2 "});
+        QCOMPARE(shifted.DrawCount, QString());
+        QCOMPARE(shifted.PerRow, QStringLiteral("7"));
+        QCOMPARE(shifted.IntervalOption, qint16(2));
     }
 
     void generalOptions_data() {

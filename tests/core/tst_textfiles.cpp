@@ -39,6 +39,12 @@ private slots:
         QCOMPARE(core::ReadTextFile(write(bytes)), text);
     }
 
+    void readTextLinesKeepsEveryLine() {
+        QCOMPARE(core::ReadTextLines(write("\r\n5\r\n\r\nx\r\n")), (QStringList{"", "5", "", "x"}));
+        QCOMPARE(core::ReadTextLines(write("a\nb")), (QStringList{"a", "b"}));
+        QVERIFY(core::ReadTextLines(dir_.filePath(QStringLiteral("none"))).isEmpty());
+    }
+
     void missingFileIsEmpty() { QCOMPARE(core::ReadTextFile(dir_.filePath(QStringLiteral("none"))), QString()); }
 
     void writeAddsLineEndAndRoundTrips() {

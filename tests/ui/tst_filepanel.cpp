@@ -107,6 +107,23 @@ private slots:
         QCOMPARE(f.form->Combo选择姓名文件->count(), 1);
     }
 
+    void namesDifferingInCaseAreTwoFiles() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/a.txt"), "small\r\n");
+        QTemporaryDir outside;
+        const QString source = outside.filePath(QStringLiteral("A.txt"));
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BIG\r\n");
+        file.close();
+        f.form->Option抽取方式_Click(1);
+        f.dialogs.fileAnswers << source;
+        f.form->Command增加文件_Click();
+        QCOMPARE(Items(f.form->Combo选择姓名文件).size(), 2);
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), QStringLiteral("A.txt"));
+        QCOMPARE(f.form->candidates().texts(), QStringList{"BIG"});
+    }
+
     void workbookInNamesModeIsNotCopied() {
         Fixture f;
         QTemporaryDir outside;

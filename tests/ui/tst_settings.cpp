@@ -123,6 +123,17 @@ private slots:
         QCOMPARE(f.form->Combo项目->count(), 2);
     }
 
+    void typingANameAddsNoProject() {
+        Fixture f;
+        f.form->Combo项目->setFocus();
+        f.form->Combo项目->lineEdit()->selectAll();
+        QTest::keyClicks(f.form->Combo项目, QStringLiteral("typed"));
+        QTest::keyClick(f.form->Combo项目, Qt::Key_Return);
+        QCOMPARE(f.form->Combo项目->count(), 0);
+        QCOMPARE(f.form->NumberProjects.size(), 0);
+        QCOMPARE(f.form->Combo项目->toolTip(), QStringLiteral("未选定任何项目，当前编辑将不被保存。"));
+    }
+
     void longNameIsStoredAndShownTheSame() {
         Fixture f;
         AddProject(f, QStringLiteral("一二三四五六七八"), QStringLiteral("1"), QStringLiteral("10"),
