@@ -93,6 +93,9 @@ void Form1::TimerShowAdvance_Timer() {
 void Form1::SetDisplayHeight(int h) {
     const int old = Image底图Middle->height();
     Image底图Middle->setFixedHeight(ToPixels(h));
+    if (old > 0)
+        Image改变显示框高度->setFixedHeight(
+            std::max(1, Image改变显示框高度->height() * Image底图Middle->height() / old));
     DisplayHeight = h;
     centralWidget()->layout()->activate();
     QCoreApplication::processEvents();

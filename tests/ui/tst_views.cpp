@@ -53,6 +53,7 @@ private slots:
         f.form->menu_显示框大小_sub_Click(2);
         QCOMPARE(f.form->DisplayHeight, 2 * f.form->BaseDisplayHeight);
         QCOMPARE(f.form->Image底图Middle->height(), 2 * f.form->BaseDisplayHeight / 15);
+        QCOMPARE(f.form->Image改变显示框高度->height(), 16); // the grip grows with the display
         QVERIFY(f.form->height() > before);
         QVERIFY(!f.form->isAdvancedView());
     }
