@@ -12,6 +12,14 @@ using core::MsgResult;
 
 namespace {
 
+// A file somewhere outside the program folder, as a user would import it.
+QString OutsideFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    return path;
+}
+
 QStringList Items(const QComboBox* box) {
     QStringList out;
     for (int i = 0; i < box->count(); ++i)
@@ -87,11 +95,7 @@ private slots:
     void importCopiesAndAsksBeforeReplacing() {
         Fixture f;
         QTemporaryDir outside;
-        const QString source = outside.filePath(QStringLiteral("四班.txt"));
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("甲\r\n乙\r\n");
-        file.close();
+        const QString source = OutsideFile(outside, QStringLiteral("四班.txt"), "甲\r\n乙\r\n");
         f.form->Option抽取方式_Click(1);
         f.dialogs.fileAnswers << source;
         f.form->menu_增加文件->trigger();
@@ -111,11 +115,7 @@ private slots:
         Fixture f;
         f.folder.write(QStringLiteral("文本[姓名]文件/a.txt"), "small\r\n");
         QTemporaryDir outside;
-        const QString source = outside.filePath(QStringLiteral("A.txt"));
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("BIG\r\n");
-        file.close();
+        const QString source = OutsideFile(outside, QStringLiteral("A.txt"), "BIG\r\n");
         f.form->Option抽取方式_Click(1);
         f.dialogs.fileAnswers << source;
         f.form->Command增加文件_Click();
