@@ -123,7 +123,7 @@ public:
     void Timer检测要不要自动伸缩窗口_Timer();
     void menu_窗口置于最前_Click();
     void menu_取消窗口置最前_Click();
-    // Waits while events go on; returns early when the window closes.
+    // Waits while events go on; callers look at isExiting() afterwards, as the window may have closed.
     void Delay(double seconds);
     // How further instances are started: the program and its arguments.
     void setProgramStarter(std::function<void(const QString&, const QStringList&)> start) {
