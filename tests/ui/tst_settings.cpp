@@ -136,16 +136,33 @@ private slots:
 
     void longNameIsStoredAndShownTheSame() {
         Fixture f;
-        AddProject(f, QStringLiteral("一二三四五六七八"), QStringLiteral("1"), QStringLiteral("10"),
+        AddProject(f, QStringLiteral("高二年级一班数学兴趣小组"), QStringLiteral("1"), QStringLiteral("10"),
                    QStringLiteral("1"), QString());
-        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("一二三四五六"));
+        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("高二年级一班数学兴趣"));
         f.form->TextSet[1]->setFocus();
         f.form->TextSet[1]->selectAll();
         QTest::keyClicks(f.form->TextSet[1], QStringLiteral("20"));
         QCOMPARE(f.form->NumberProjects[0].Max, 20.0);
         f.restart();
-        QCOMPARE(f.form->NumberProjects[0].Name, QStringLiteral("一二三四五六"));
+        QCOMPARE(f.form->NumberProjects[0].Name, QStringLiteral("高二年级一班数学兴趣"));
         QCOMPARE(f.form->NumberProjects[0].Max, 20.0);
+    }
+
+    // Ten-character names of an older installation keep apart after an exit.
+    void olderLongNamesSurviveAnExit() {
+        Fixture f;
+        AddProject(f, QStringLiteral("高二年级一班数学兴趣"), QStringLiteral("1"), QStringLiteral("10"),
+                   QStringLiteral("1"), QString());
+        AddProject(f, QStringLiteral("高二年级一班数学小组"), QStringLiteral("1"), QStringLiteral("30"),
+                   QStringLiteral("1"), QStringLiteral("7"));
+        f.restart();
+        f.restart();
+        QCOMPARE(f.form->Combo项目->count(), 2);
+        QCOMPARE(f.form->Combo项目->itemText(0), QStringLiteral("高二年级一班数学兴趣"));
+        QCOMPARE(f.form->Combo项目->itemText(1), QStringLiteral("高二年级一班数学小组"));
+        ui::SelectListItem(f.form->Combo项目, QStringLiteral("高二年级一班数学小组"), true);
+        QCOMPARE(f.form->TextSet[1]->text(), QStringLiteral("30"));
+        QCOMPARE(f.form->TextSet[3]->text(), QStringLiteral("7"));
     }
 
     void excludedCountCaption_data() {
