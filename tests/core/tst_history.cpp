@@ -32,12 +32,14 @@ private slots:
         QTest::newRow("wide character padded") << "抽文本(名字)"
                                                << "赵𬶨.txt"
                                                << "01 2026/3/7 9:05:07 抽文本(名字)  赵𬶨.txt       17";
-        QTest::newRow("wide character kept whole at the cut") << "抽文本(名字)"
-                                                              << "abcdefghijk𬶨mn"
-                                                              << "01 2026/3/7 9:05:07 抽文本(名字)  abcdefghijk𬶨 17";
-        QTest::newRow("wide character after the cut") << "抽文本(名字)"
-                                                      << "高二(01)班赵𬶨同学们好"
-                                                      << "01 2026/3/7 9:05:07 抽文本(名字)  高二(01)班赵𬶨同学们 17";
+        QTest::newRow("wide character kept whole at the cut")
+            << "抽文本(名字)"
+            << "abcdefghijk𬶨mn"
+            << "01 2026/3/7 9:05:07 抽文本(名字)  abcdefghijk𬶨 17";
+        QTest::newRow("wide character after the cut")
+            << "抽文本(名字)"
+            << "高二(01)班赵𬶨同学们好"
+            << "01 2026/3/7 9:05:07 抽文本(名字)  高二(01)班赵𬶨同学们 17";
     }
     void lineLayout() {
         QFETCH(QString, mode);

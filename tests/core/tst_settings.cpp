@@ -108,8 +108,8 @@ private slots:
             << Count(2) + Utf8Record(QStringLiteral("小学"), QString()) +
                    Utf8Record(QStringLiteral("高二年级一班"), QStringLiteral("3 5"))
             << QStringList{"小学", "高二年级一班"};
-        QTest::newRow("UTF-8 single character") << Count(1) + Utf8Record(QStringLiteral("一"), QString())
-                                                << QStringList{"一"};
+        QTest::newRow("UTF-8 single character")
+            << Count(1) + Utf8Record(QStringLiteral("一"), QString()) << QStringList{"一"};
     }
     void projectsFileEncodings() {
         QFETCH(QByteArray, bytes);
