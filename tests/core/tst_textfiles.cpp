@@ -1,3 +1,4 @@
+#include "WriteLimit.h"
 #include "core/FileNames.h"
 #include "core/ListSearch.h"
 #include "core/TextFiles.h"
@@ -32,6 +33,18 @@ private slots:
         QTest::newRow("utf8 with mark") << QByteArray("\xEF\xBB\xBF张三\r\n") << "张三";
         QTest::newRow("gb18030") << QByteArray(QStringEncoder("GB18030").encode(QStringLiteral("张三\r\n李四")))
                                  << "张三\r\n李四";
+        // GBK texts whose bytes also form valid UTF-8 (Latin, Greek or Cyrillic when read so).
+        for (const char* text :
+             {"小学", "一", "十", "英", "女", "小学\r\n一女", "一二", "英文", "没", "十一\r\n", "x小学"}) {
+            const QString s = QString::fromUtf8(text);
+            QTest::newRow(qPrintable(QStringLiteral("gbk ") + s))
+                << QByteArray(QStringEncoder("GB18030").encode(s)) << s.trimmed();
+        }
+        // UTF-8 without a mark, as editors write it.
+        for (const char* text : {"小学", "一", "张三\r\n李四", "约翰·史密斯", "赵𬶨", "3×4=12", "abc"}) {
+            const QString s = QString::fromUtf8(text);
+            QTest::newRow(qPrintable(QStringLiteral("utf8 ") + s)) << QByteArray(text) << s;
+        }
     }
     void readTextFile() {
         QFETCH(QByteArray, bytes);
@@ -56,10 +69,70 @@ private slots:
         QCOMPARE(core::ReadTextFile(path), QStringLiteral("张三\r\n李四"));
     }
 
+    // What a reader would take for GBK is written with a byte-order mark; everything else as it is.
+    void writtenTextsAreNeverMistaken_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("Chinese") << "小学" << false;
+        QTest::newRow("ascii") << "1" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("Latin letters") << "café" << true;
+        QTest::newRow("Cyrillic") << "Сѧ" << true;
+        QTest::newRow("degree") << "1°" << true;
+    }
+    void writtenTextsAreNeverMistaken() {
+        QFETCH(QString, text);
+        QFETCH(bool, marked);
+        const QString path = dir_.filePath(QStringLiteral("m.txt"));
+        QVERIFY(core::WriteTextFile(text, path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().startsWith("\xEF\xBB\xBF"), marked);
+        QCOMPARE(core::ReadTextFile(path), text);
+    }
+
     void writeFailureHasReason() {
         QString error;
         QVERIFY(!core::WriteTextFile(QStringLiteral("x"), QStringLiteral("/dev/null/x.txt"), &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    // A disk that fills up at the n-th byte: the old file stays whole and no temporary file is left.
+    void fullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("no byte") << 0 << false;
+        QTest::newRow("first byte") << 1 << false;
+        QTest::newRow("half") << 20 << false;
+        QTest::newRow("all but the last byte") << 41 << false;
+        QTest::newRow("every byte") << 42 << true;
+    }
+    void fullDiskKeepsTheOldFile() {
+        QFETCH(int, limit);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zmkm.dat"));
+        const QByteArray old = QByteArray(60, 'o');
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        }
+        const QString text = QStringLiteral("新的内容") + QString(28, u'n'); // 42 bytes with CR LF
+        QString error;
+        bool ok;
+        {
+            WriteLimit full(limit);
+            ok = core::WriteTextFile(text, path, &error);
+        }
+        QCOMPARE(ok, written);
+        QCOMPARE(error.isEmpty(), written);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        if (written)
+            QCOMPARE(core::ReadTextFile(path), text);
+        else
+            QCOMPARE(f.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("zmkm.dat")});
     }
 
     void stripExtension_data() {
