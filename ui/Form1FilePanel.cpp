@@ -149,8 +149,7 @@ void Form1::Command删除文件_Click() {
         if (QDir(pictures).exists() &&
             message(QStringLiteral("同时删除") + name + QStringLiteral("对应的图片文件吗？\r\n删除后将不可再恢复！"),
                     MsgIcon::Critical, MsgButtons::OKCancel, MsgResult::Cancel) == MsgResult::OK) {
-            core::RecreateFolder(pictures);
-            QDir().rmdir(pictures);
+            core::RemoveFolder(pictures);
         }
     }
     const int count = Combo选择姓名文件->count();

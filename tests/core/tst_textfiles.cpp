@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -179,6 +181,63 @@ private slots:
         QVERIFY(QDir(folder).exists());
         QCOMPARE(core::CountFiles(folder), 0);
         QVERIFY(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    }
+
+    // Clearing a folder never reaches through a link: the link goes, its target stays as it was.
+    void clearingNeverFollowsLinks_data() {
+        QTest::addColumn<QString>("link");   // where the link stands under the folder h ("" is h itself)
+        QTest::addColumn<QString>("target"); // what it points to under the outside folder
+        QTest::addColumn<bool>("recreate");  // RecreateFolder, else RemoveFolder
+        QTest::newRow("the folder is a link, recreated") << QString() << QString() << true;
+        QTest::newRow("the folder is a link, removed") << QString() << QString() << false;
+        QTest::newRow("a link to a folder") << QStringLiteral("d") << QString() << true;
+        QTest::newRow("a link to a read-only file") << QStringLiteral("f") << QStringLiteral("keep.txt") << true;
+        QTest::newRow("a link in a read-only folder") << QStringLiteral("ro/d") << QStringLiteral("sub") << false;
+        QTest::newRow("a dangling link") << QStringLiteral("x") << QStringLiteral("none") << true;
+    }
+    void clearingNeverFollowsLinks() {
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        QFETCH(bool, recreate);
+        QTemporaryDir outsideDir, programDir;
+        const QString outside = outsideDir.path() + u'/';
+        const QString h = programDir.filePath(QStringLiteral("h"));
+        QVERIFY(core::WriteTextFile(QStringLiteral("keep"), outside + QStringLiteral("keep.txt")));
+        QDir().mkpath(outside + QStringLiteral("sub"));
+        QVERIFY(core::WriteTextFile(QStringLiteral("inner"), outside + QStringLiteral("sub/inner.txt")));
+        QFile::setPermissions(outside + QStringLiteral("keep.txt"), QFile::ReadOwner);
+        const auto readOnly = QFile::ReadOwner | QFile::ExeOwner;
+        QFile::setPermissions(outside + QStringLiteral("sub"), readOnly);
+        QFile::setPermissions(outside, readOnly);
+        const auto reopen = qScopeGuard([&] {
+            QFile::setPermissions(outside, readOnly | QFile::WriteOwner);
+            QFile::setPermissions(outside + QStringLiteral("sub"), readOnly | QFile::WriteOwner);
+        });
+        auto modes = [&] {
+            return QList<QFile::Permissions>{QFile::permissions(outside), QFile::permissions(outside + "keep.txt"),
+                                             QFile::permissions(outside + "sub"),
+                                             QFile::permissions(outside + "sub/inner.txt")};
+        };
+        const auto before = modes();
+
+        const QString at = link.isEmpty() ? h : h + u'/' + link;
+        QDir().mkpath(QFileInfo(at).path());
+        QVERIFY(QFile::link(outside + target, at));
+        if (!link.isEmpty()) // the folder's own files go, read-only folder or not
+            QVERIFY(core::WriteTextFile(QStringLiteral("mine"), QFileInfo(at).path() + QStringLiteral("/mine.txt")));
+        if (link.contains(u'/')) QFile::setPermissions(QFileInfo(at).path(), readOnly);
+
+        if (recreate)
+            core::RecreateFolder(h + u'/');
+        else
+            core::RemoveFolder(h + u'/');
+
+        QCOMPARE(core::ReadTextFile(outside + QStringLiteral("keep.txt")), QStringLiteral("keep"));
+        QCOMPARE(core::ReadTextFile(outside + QStringLiteral("sub/inner.txt")), QStringLiteral("inner"));
+        QCOMPARE(modes(), before);
+        QVERIFY(!QFileInfo(h).isSymLink());
+        QCOMPARE(QFileInfo(h).isDir(), recreate);
+        if (recreate) QVERIFY(QDir(h).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).isEmpty());
     }
 };
 
