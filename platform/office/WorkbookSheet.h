@@ -15,6 +15,7 @@ public:
     // Empty text is not stored, so it never widens the used range.
     void setText(int row, int column, QString text);
     QString text(int row, int column) const;
+    qsizetype cellCount() const { return cells_.size(); }
     int rowCount() const { return rows_; }
     int columnCount() const { return columns_; }
 

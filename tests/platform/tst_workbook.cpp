@@ -366,6 +366,49 @@ private slots:
         QTest::newRow("malformed shared strings")
             << ".xlsx" << QByteArray() << Package({{"S", ""}}, "<si>") << "xl/sharedStrings.xml: XML error";
     }
+    // Hostile workbooks, each small as a file: refused with a message, not a crash or the memory of the run.
+    void pastBounds_data() {
+        QTest::addColumn<ZipArchive::Entries>("entries");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nested rich runs")
+            << Package({{"S", ""}}, "<si>" + QString("<r>").repeated(1000000) + QString("</r>").repeated(1000000) +
+                                        "</si>")
+            << "元素嵌套超过256层";
+        QTest::newRow("nested inline runs")
+            << Package({{"S", R"(<row r="1"><c r="A1" t="inlineStr"><is>)" + QString("<r>").repeated(100000) +
+                                  QString("</r>").repeated(100000) + "</is></c></row>"}})
+            << "元素嵌套超过256层";
+        QTest::newRow("largest row number") << Package({{"S", R"(<row r="2147483647"><c><v>1</v></c></row><row/>)"}})
+                                            << "行号超过1048576";
+        QTest::newRow("row past the grid") << Package({{"S", R"(<row r="1048577"><c><v>1</v></c></row>)"}})
+                                           << "行号超过1048576";
+        QTest::newRow("unnumbered row past the grid")
+            << Package({{"S", R"(<row r="1048576"/><row><c><v>1</v></c></row>)"}}) << "行号超过1048576";
+        QTest::newRow("cell reference past the grid")
+            << Package({{"S", R"(<row r="1"><c r="A2147483648"><v>1</v></c></row>)"}}) << "行号超过1048576";
+        QTest::newRow("column past XFD") << Package({{"S", R"(<row r="1"><c r="XFE1"><v>1</v></c></row>)"}})
+                                         << "列号超过XFD";
+        QTest::newRow("unnumbered cell past XFD")
+            << Package({{"S", R"(<row r="1"><c r="XFD1"><v>1</v></c><c><v>2</v></c></row>)"}}) << "列号超过XFD";
+        QTest::newRow("too many cells")
+            << Package({{"S", ("<row>" + QString("<c><v>1</v></c>").repeated(16000) + "</row>").repeated(126)}}) << "单元格超过2000000个";
+        QTest::newRow("too many shared strings")
+            << Package({{"S", ""}}, QString("<si/>").repeated(2000001)) << "单元格超过2000000个";
+    }
+    void pastBounds() {
+        QFETCH(ZipArchive::Entries, entries);
+        QFETCH(QString, reason);
+        QString error;
+        QVERIFY(!Workbook::open(writeZip(entries), &error));
+        QCOMPARE(error, "文件超出了程序能读取的范围：" + reason + "。");
+    }
+    void lastCellOfTheGrid() {
+        const Workbook book = load(writeZip(Package({{"S", R"(<row r="1048576"><c r="XFD1048576"><v>9</v></c></row>)"}})));
+        QCOMPARE(book.rowCount(0), 1048576);
+        QCOMPARE(book.columnCount(0), 16384);
+        QCOMPARE(book.cellText(0, 1048576, 16384), "9");
+    }
+
     void errors() {
         QFETCH(QString, suffix);
         QFETCH(QByteArray, raw);
