@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/QuestionImport.h"
+#include "platform/office/ReadLimits.h"
 #include "platform/office/WordDocument.h"
 #include "ui/Form状态提示.h"
 #include "ui/QuestionPanel.h"
@@ -17,8 +18,10 @@ void Form1::Command公布答案_Click() {
 
 std::optional<platform::WordDocument> Form1::OpenWordDocument(const QString& path) {
     statusPopup_->setText(QStringLiteral("正在打开题库文件......"));
-    std::optional<platform::WordDocument> doc = platform::WordDocument::open(path);
-    const QString problem = core::QuestionTableProblem(doc ? &*doc : nullptr);
+    QString error;
+    std::optional<platform::WordDocument> doc = platform::WordDocument::open(path, &error);
+    // A bank too large or too deep to read says so; any other unreadable file reads as one without a table.
+    const QString problem = platform::IsPastLimit(error) ? error : core::QuestionTableProblem(doc ? &*doc : nullptr);
     if (problem.isEmpty()) return doc;
     message(problem, MsgIcon::Critical);
     statusPopup_->setText(QStringLiteral("正在关闭题库文件......"));

@@ -1,5 +1,7 @@
 #include "platform/office/BodyReader.h"
 
+#include "platform/office/NestingGuard.h"
+
 namespace platform {
 
 namespace {
@@ -69,6 +71,7 @@ std::optional<WordBody> BodyReader::read(const QByteArray& xml, QString* error) 
 }
 
 void BodyReader::readBody() {
+    const NestingGuard level(xml_, depth_);
     while (xml_.readNextStartElement()) {
         const Tag tag = TagOf(xml_);
         if (tag.is(Ns::W, "tbl"_L1)) {
@@ -85,9 +88,14 @@ void BodyReader::readBody() {
 }
 
 void BodyReader::readTable() {
+    const NestingGuard level(xml_, depth_);
     while (xml_.readNextStartElement()) {
         const Tag tag = TagOf(xml_);
         if (tag.is(Ns::W, "tr"_L1)) {
+            if (body_.rows.size() == size_t(limits::kTableRows)) {
+                xml_.raiseError(PastLimitText(QStringLiteral("表格超过%1行").arg(limits::kTableRows)));
+                return;
+            }
             readRow(body_.rows.emplace_back());
             body_.columnCount = std::max(body_.columnCount, int(body_.rows.back().size()));
         } else if (tag.is(Ns::W, "tblPr"_L1) || tag.is(Ns::W, "tblGrid"_L1)) {
@@ -99,11 +107,18 @@ void BodyReader::readTable() {
 }
 
 void BodyReader::readRow(std::vector<CellContent>& row) {
+    const NestingGuard level(xml_, depth_);
     while (xml_.readNextStartElement()) {
         const Tag tag = TagOf(xml_);
         if (tag.is(Ns::W, "tc"_L1)) {
+            if (++cells_ > limits::kCells) {
+                xml_.raiseError(PastLimitText(QStringLiteral("单元格超过%1个").arg(limits::kCells)));
+                return;
+            }
             cell_ = &row.emplace_back();
             readContent();
+            withinBounds();
+            chars_ += cell_->size();
             cell_ = nullptr;
         } else if (tag.is(Ns::W, "trPr"_L1) || tag.is(Ns::W, "tblPrEx"_L1)) {
             xml_.skipCurrentElement();
@@ -114,8 +129,17 @@ void BodyReader::readRow(std::vector<CellContent>& row) {
 }
 
 void BodyReader::readContent() {
-    while (xml_.readNextStartElement())
+    const NestingGuard level(xml_, depth_);
+    while (xml_.readNextStartElement() && withinBounds())
         readElement();
+}
+
+// The text of a cell grows element by element; a file that would make too much of it stops here.
+bool BodyReader::withinBounds() {
+    if (xml_.hasError()) return false;
+    if (chars_ + cell_->size() <= limits::kTextChars) return true;
+    xml_.raiseError(PastLimitText(QStringLiteral("文字超过%1个字符").arg(limits::kTextChars)));
+    return false;
 }
 
 // One element inside a cell. Anything not named in readLeaf() is a container (hyperlinks, fields, smart tags,
@@ -164,7 +188,8 @@ bool BodyReader::readLeaf(const Tag& tag) {
 void BodyReader::readRun() {
     const int outer = format_; // runs only nest inside ruby text
     format_ = 0;
-    while (xml_.readNextStartElement()) {
+    const NestingGuard level(xml_, depth_);
+    while (xml_.readNextStartElement() && withinBounds()) {
         if (TagOf(xml_).is(Ns::W, "rPr"_L1))
             format_ = formatOf(RunProperties::read(xml_));
         else

@@ -35,6 +35,7 @@ private:
     bool readLeaf(const Tag& tag); // false for containers
     void readRun();
     void readPicture(bool drawingMl);
+    bool withinBounds();
     int formatOf(const RunProperties& properties);
     int pictureOf(const QString& id);
 
@@ -44,6 +45,9 @@ private:
     QHash<QString, int> pictures_;
     CellContent* cell_ = nullptr;
     int format_ = 0;
+    int depth_ = 0;
+    qsizetype cells_ = 0;
+    qsizetype chars_ = 0; // text of the cells read so far
 };
 
 } // namespace platform

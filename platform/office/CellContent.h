@@ -30,6 +30,7 @@ public:
     // A picture from CellResources::pictures shown at this size in pixels (empty: its own size).
     void appendPicture(int picture, QSizeF size);
 
+    qsizetype size() const { return chars_.size(); } // what the cell holds, in characters
     QString text() const; // paragraphs joined by '\r', line breaks as '\n', pictures left out
     QString firstParagraphText() const;
     // Replaces the document's content with the cell's rich text.

@@ -1,5 +1,7 @@
 #include "platform/office/OoxmlNames.h"
 
+#include "platform/office/ReadLimits.h"
+
 namespace platform {
 
 Ns NamespaceOf(QStringView uri) {
@@ -41,6 +43,7 @@ QStringView Attribute(const QXmlStreamAttributes& attributes, Ns ns, QLatin1Stri
 }
 
 QString XmlErrorText(const QXmlStreamReader& xml) {
+    if (IsPastLimit(xml.errorString())) return xml.errorString(); // said for the user, line number or not
     return QStringLiteral("XML error at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
 }
 

@@ -23,7 +23,7 @@ Tag TagOf(const QXmlStreamReader& xml);
 // The value of the attribute with this local name in this vocabulary; empty when absent.
 QStringView Attribute(const QXmlStreamAttributes& attributes, Ns ns, QLatin1StringView name);
 
-// "XML error at line N: <reason>".
+// "XML error at line N: <reason>"; a reason past a read limit as it is.
 QString XmlErrorText(const QXmlStreamReader& xml);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/office/Workbook.h"
 
-#include "platform/office/XlsReader.h"
+#include "platform/office/XlsChild.h"
 #include "platform/office/XlsxReader.h"
 
 #include <QFile>
@@ -19,7 +19,7 @@ void setError(QString* error, const QString& text) {
 
 } // namespace
 
-std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
+std::optional<Workbook> Workbook::open(const QString& path, QString* error, const QString& xlsReader) {
     QFile file(path);
     if (!file.exists()) {
         setError(error, QStringLiteral("file not found"));
@@ -33,7 +33,7 @@ std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
     file.close();
     std::optional<std::vector<WorkbookSheet>> sheets;
     if (head == kCompoundSignature)
-        sheets = ReadXls(path, error);
+        sheets = ReadXlsInChild(xlsReader.isEmpty() ? DefaultXlsReader() : xlsReader, path, error);
     else if (head.startsWith(kZipSignature))
         sheets = ReadXlsx(path, error);
     else

@@ -15,4 +15,9 @@ QString WorkbookSheet::text(int row, int column) const {
     return cells_.value(key(row, column));
 }
 
+void WorkbookSheet::forEachCell(const std::function<void(int, int, const QString&)>& visit) const {
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it)
+        visit(int(it.key() >> 32), int(quint32(it.key())), it.value());
+}
+
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <utility>
 
 namespace platform {
@@ -15,6 +16,9 @@ public:
     // Empty text is not stored, so it never widens the used range.
     void setText(int row, int column, QString text);
     QString text(int row, int column) const;
+    // Every stored cell, in no particular order.
+    void forEachCell(const std::function<void(int row, int column, const QString& text)>& visit) const;
+    qsizetype cellCount() const { return cells_.size(); }
     int rowCount() const { return rows_; }
     int columnCount() const { return columns_; }
 

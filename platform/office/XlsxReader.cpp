@@ -1,6 +1,7 @@
 #include "platform/office/XlsxReader.h"
 
 #include "platform/office/OoxmlNames.h"
+#include "platform/office/ReadLimits.h"
 #include "platform/office/Relationships.h"
 #include "platform/office/XlsxStrings.h"
 #include "platform/office/XlsxStyles.h"
@@ -35,7 +36,7 @@ void setError(QString* error, const QString& text) {
 
 // "xl/worksheets/sheet1.xml: XML error at line 3: ..."
 QString inPart(const QString& part, const QString& reason) {
-    return part + ": "_L1 + reason;
+    return IsPastLimit(reason) ? reason : part + ": "_L1 + reason;
 }
 
 std::optional<WorkbookPart> readWorkbookPart(const QByteArray& xml, QString* error) {
@@ -97,7 +98,7 @@ std::optional<std::vector<WorkbookSheet>> ReadXlsx(const QString& path, QString*
     }
 
     std::vector<WorkbookSheet> sheets;
-    sheets.reserve(workbook->sheets.size());
+    qsizetype cells = 0;
     for (const SheetEntry& entry : workbook->sheets) {
         const QString target = targets.value(entry.relationshipId);
         if (target.isEmpty()) {
@@ -109,6 +110,10 @@ std::optional<std::vector<WorkbookSheet>> ReadXlsx(const QString& path, QString*
         WorkbookSheet& sheet = sheets.emplace_back(entry.name);
         if (!ReadWorksheet(*xml, shared, sheet, &reason)) {
             setError(error, inPart(target, reason));
+            return std::nullopt;
+        }
+        if ((cells += sheet.cellCount()) > limits::kCells) {
+            setError(error, PastLimitText(QStringLiteral("单元格超过%1个").arg(limits::kCells)));
             return std::nullopt;
         }
     }

@@ -1,5 +1,6 @@
 #include "platform/office/XlsxStrings.h"
 
+#include "platform/office/NestingGuard.h"
 #include "platform/office/OoxmlNames.h"
 
 namespace platform {
@@ -28,13 +29,14 @@ QString decodeEscapes(const QString& text) {
     return out;
 }
 
-QString readRuns(QXmlStreamReader& xml) {
+QString readRuns(QXmlStreamReader& xml, int& depth) {
+    const NestingGuard level(xml, depth);
     QString text;
     while (xml.readNextStartElement()) {
         if (xml.name() == "t"_L1)
             text += xml.readElementText();
         else if (xml.name() == "r"_L1)
-            text += readRuns(xml);
+            text += readRuns(xml, depth);
         else
             xml.skipCurrentElement(); // run properties, phonetic runs
     }
@@ -44,14 +46,18 @@ QString readRuns(QXmlStreamReader& xml) {
 } // namespace
 
 QString ReadStringItem(QXmlStreamReader& xml) {
-    return decodeEscapes(readRuns(xml));
+    int depth = 0;
+    return decodeEscapes(readRuns(xml, depth));
 }
 
 std::optional<QStringList> ReadSharedStrings(const QByteArray& xml, QString* error) {
     QStringList strings;
     QXmlStreamReader reader(xml);
     while (!reader.atEnd()) {
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == "si"_L1)
+        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != "si"_L1) continue;
+        if (strings.size() == limits::kCells)
+            reader.raiseError(PastLimitText(QStringLiteral("单元格超过%1个").arg(limits::kCells)));
+        else
             strings << ReadStringItem(reader);
     }
     if (reader.hasError()) {

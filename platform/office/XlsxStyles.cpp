@@ -1,5 +1,7 @@
 #include "platform/office/XlsxStyles.h"
 
+#include "platform/office/ReadLimits.h"
+
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -15,13 +17,13 @@ std::vector<NumberFormat> ReadCellFormats(const QByteArray& xml) {
         // Only the children of numFmts and cellXfs count: differential formats (dxfs) and cellStyleXfs
         // hold numFmt and xf elements too.
         if (reader.name() == "numFmts"_L1) {
-            while (reader.readNextStartElement()) {
+            while (reader.readNextStartElement() && custom.size() < limits::kCellStyles) {
                 const QXmlStreamAttributes a = reader.attributes();
                 custom.insert(a.value("numFmtId"_L1).toInt(), NumberFormat::fromCode(a.value("formatCode"_L1)));
                 reader.skipCurrentElement();
             }
         } else if (reader.name() == "cellXfs"_L1) {
-            while (reader.readNextStartElement()) {
+            while (reader.readNextStartElement() && ids.size() < size_t(limits::kCellStyles)) {
                 ids.push_back(reader.attributes().value("numFmtId"_L1).toInt());
                 reader.skipCurrentElement();
             }

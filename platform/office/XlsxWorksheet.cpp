@@ -1,9 +1,11 @@
 #include "platform/office/XlsxWorksheet.h"
 
 #include "platform/office/OoxmlNames.h"
+#include "platform/office/ReadLimits.h"
 #include "platform/office/XlsxStrings.h"
 
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -13,24 +15,35 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int kMaxRows = 1048576;
-constexpr int kMaxColumns = 16384;
-
-// "B3" → row 3, column 2; false unless it is a cell reference within the grid.
+// "B3" → row 3, column 2; false unless it is a cell reference. Numbers past the grid stop just past it.
 bool parseReference(QStringView ref, int& row, int& column) {
     int c = 0, r = 0;
     qsizetype i = 0;
     for (; i < ref.size() && ref[i].isLetter(); ++i) {
         const int letter = ref[i].toUpper().unicode() - 'A';
-        if (letter < 0 || letter > 25 || (c = c * 26 + letter + 1) > kMaxColumns) return false;
+        if (letter < 0 || letter > 25) return false;
+        c = std::min(c * 26 + letter + 1, limits::kSheetColumns + 1);
     }
     if (i == 0 || i == ref.size()) return false;
     for (; i < ref.size(); ++i) {
-        if (!ref[i].isDigit() || (r = r * 10 + ref[i].digitValue()) > kMaxRows) return false;
+        if (!ref[i].isDigit()) return false;
+        r = std::min(r * 10 + ref[i].digitValue(), limits::kSheetRows + 1);
     }
+    if (r == 0) return false;
     row = r;
     column = c;
-    return r > 0;
+    return true;
+}
+
+// False, with the reader stopped, when a cell at this place could not be stored.
+bool withinGrid(QXmlStreamReader& xml, int row, int column, const WorkbookSheet& sheet) {
+    if (row > limits::kSheetRows)
+        xml.raiseError(PastLimitText(QStringLiteral("行号超过%1").arg(limits::kSheetRows)));
+    else if (column > limits::kSheetColumns)
+        xml.raiseError(PastLimitText(QStringLiteral("列号超过XFD")));
+    else if (sheet.cellCount() >= limits::kCells)
+        xml.raiseError(PastLimitText(QStringLiteral("单元格超过%1个").arg(limits::kCells)));
+    return !xml.hasError();
 }
 
 // std::from_chars is many times quicker than QString::toDouble, which shows on sheets of 20,000 rows.
@@ -89,12 +102,14 @@ bool ReadWorksheet(const QByteArray& bytes, const XlsxShared& shared, WorkbookSh
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         if (xml.name() == "row"_L1) {
-            const int r = xml.attributes().value("r"_L1).toInt();
-            row = r > 0 ? r : row + 1;
+            const qint64 r = xml.attributes().value("r"_L1).toLongLong();
+            row = int(std::min<qint64>(r > 0 ? r : row + 1, limits::kSheetRows + 1));
             column = 0;
+            if (!withinGrid(xml, row, column, sheet)) break;
         } else if (xml.name() == "c"_L1) {
             const QXmlStreamAttributes a = xml.attributes();
-            if (!parseReference(a.value("r"_L1), row, column)) ++column;
+            if (!parseReference(a.value("r"_L1), row, column)) column = std::min(column + 1, limits::kSheetColumns + 1);
+            if (!withinGrid(xml, row, column, sheet)) break;
             sheet.setText(row, column, readCell(xml, a, shared));
         }
     }

@@ -1,4 +1,6 @@
+#include "platform/office/SheetTransfer.h"
 #include "platform/office/Workbook.h"
+#include "platform/office/XlsChild.h"
 #include "platform/office/ZipArchive.h"
 
 #include <QTemporaryDir>
@@ -13,6 +15,8 @@ Q_DECLARE_METATYPE(platform::ZipArchive::Entries)
 
 namespace {
 
+// The .xls reader the build puts into the program folder.
+const QString kXlsReader = QStringLiteral(ZANDREL_SHIPPED_DIR "/ZandrelXls");
 const QString kMain = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
 const QString kRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 
@@ -193,7 +197,7 @@ private:
 
     static Workbook load(const QString& path) {
         QString error;
-        std::optional<Workbook> book = Workbook::open(path, &error);
+        std::optional<Workbook> book = Workbook::open(path, &error, kXlsReader);
         if (!book) qFatal("cannot read %s: %s", qPrintable(path), qPrintable(error));
         return std::move(*book);
     }
@@ -337,6 +341,72 @@ private slots:
         QCOMPARE(xls.cellText(0, 1, 1), "y");
     }
 
+    // Whatever becomes of the .xls reader's process, the caller gets a reason and goes on.
+    void xlsChildFails_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("crash") << "kill -SEGV $$" << "读取.xls工作簿的程序意外终止，文件可能已损坏";
+        QTest::newRow("abort") << "kill -ABRT $$" << "读取.xls工作簿的程序意外终止，文件可能已损坏";
+        QTest::newRow("hang") << "exec sleep 60" << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
+        QTest::newRow("endless output") << "exec cat /dev/zero" << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
+        QTest::newRow("out of memory") << "exit 3" << "文件超出了程序能读取的范围：读取时需要的内存超过64 MB。";
+        QTest::newRow("garbage") << "echo garbage" << "读取.xls工作簿的程序交回的结果不完整";
+        QTest::newRow("odd exit") << "exit 7" << "读取.xls工作簿的程序意外结束（代码7），文件可能已损坏";
+        QTest::newRow("its own reason") << "printf 'FreeXL error -3'; exit 1" << "FreeXL error -3";
+    }
+    void xlsChildFails() {
+        QFETCH(QString, script);
+        QFETCH(QString, error);
+        const QString program = write(("#!/bin/sh\n" + script + "\n").toUtf8(), ".sh");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        QString reason;
+        QVERIFY(!ReadXlsInChild(program, freshPath(".xls"), &reason, {.seconds = 1, .memoryBytes = 64 << 20}));
+        QCOMPARE(reason, error);
+    }
+    void xlsChildMissing() {
+        QString reason;
+        QVERIFY(!ReadXlsInChild(dir_.filePath("nothing"), freshPath(".xls"), &reason));
+        QVERIFY2(reason.startsWith("无法启动读取.xls工作簿的程序"), qPrintable(reason));
+    }
+    // The memory bound holds for the child, whatever it runs.
+    void xlsChildMemoryBound() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("an address-sanitized build runs the child without a memory bound");
+#endif
+        const QString program = write("#!/bin/sh\ns=x\nwhile :; do s=$s$s; done\n", ".sh");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        QString reason;
+        QVERIFY(!ReadXlsInChild(program, freshPath(".xls"), &reason, {.seconds = 20, .memoryBytes = 64 << 20}));
+        QVERIFY2(!reason.contains("超过了20秒"), qPrintable(reason));
+    }
+
+    void damagedTransfer_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        WorkbookSheet sheet("S");
+        sheet.setText(2, 3, "x");
+        const QByteArray good = PackSheets({sheet});
+        const auto cell = [](qint32 row, qint32 column) {
+            QByteArray bytes;
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            out.setVersion(QDataStream::Qt_6_4);
+            out << quint32(0x5A584C53) << quint32(1) << QString("S") << quint32(1) << row << column << QString("x");
+            return bytes;
+        };
+        QVERIFY(UnpackSheets(cell(1048576, 16384)));
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("cut short") << good.chopped(1);
+        QTest::newRow("trailing bytes") << good + "x";
+        QTest::newRow("not ours") << QByteArray("garbage").repeated(4);
+        QTest::newRow("row 0") << cell(0, 1);
+        QTest::newRow("row past the grid") << cell(1048577, 1);
+        QTest::newRow("column past XFD") << cell(1, 16385);
+        QTest::newRow("negative column") << cell(1, -1);
+    }
+    void damagedTransfer() {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!UnpackSheets(bytes));
+    }
+
     void errors_data() {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QByteArray>("raw");
@@ -366,6 +436,49 @@ private slots:
         QTest::newRow("malformed shared strings")
             << ".xlsx" << QByteArray() << Package({{"S", ""}}, "<si>") << "xl/sharedStrings.xml: XML error";
     }
+    // Hostile workbooks, each small as a file: refused with a message, not a crash or the memory of the run.
+    void pastBounds_data() {
+        QTest::addColumn<ZipArchive::Entries>("entries");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nested rich runs")
+            << Package({{"S", ""}}, "<si>" + QString("<r>").repeated(1000000) + QString("</r>").repeated(1000000) +
+                                        "</si>")
+            << "元素嵌套超过256层";
+        QTest::newRow("nested inline runs")
+            << Package({{"S", R"(<row r="1"><c r="A1" t="inlineStr"><is>)" + QString("<r>").repeated(100000) +
+                                  QString("</r>").repeated(100000) + "</is></c></row>"}})
+            << "元素嵌套超过256层";
+        QTest::newRow("largest row number") << Package({{"S", R"(<row r="2147483647"><c><v>1</v></c></row><row/>)"}})
+                                            << "行号超过1048576";
+        QTest::newRow("row past the grid") << Package({{"S", R"(<row r="1048577"><c><v>1</v></c></row>)"}})
+                                           << "行号超过1048576";
+        QTest::newRow("unnumbered row past the grid")
+            << Package({{"S", R"(<row r="1048576"/><row><c><v>1</v></c></row>)"}}) << "行号超过1048576";
+        QTest::newRow("cell reference past the grid")
+            << Package({{"S", R"(<row r="1"><c r="A2147483648"><v>1</v></c></row>)"}}) << "行号超过1048576";
+        QTest::newRow("column past XFD") << Package({{"S", R"(<row r="1"><c r="XFE1"><v>1</v></c></row>)"}})
+                                         << "列号超过XFD";
+        QTest::newRow("unnumbered cell past XFD")
+            << Package({{"S", R"(<row r="1"><c r="XFD1"><v>1</v></c><c><v>2</v></c></row>)"}}) << "列号超过XFD";
+        QTest::newRow("too many cells")
+            << Package({{"S", ("<row>" + QString("<c><v>1</v></c>").repeated(16000) + "</row>").repeated(126)}}) << "单元格超过2000000个";
+        QTest::newRow("too many shared strings")
+            << Package({{"S", ""}}, QString("<si/>").repeated(2000001)) << "单元格超过2000000个";
+    }
+    void pastBounds() {
+        QFETCH(ZipArchive::Entries, entries);
+        QFETCH(QString, reason);
+        QString error;
+        QVERIFY(!Workbook::open(writeZip(entries), &error));
+        QCOMPARE(error, "文件超出了程序能读取的范围：" + reason + "。");
+    }
+    void lastCellOfTheGrid() {
+        const Workbook book = load(writeZip(Package({{"S", R"(<row r="1048576"><c r="XFD1048576"><v>9</v></c></row>)"}})));
+        QCOMPARE(book.rowCount(0), 1048576);
+        QCOMPARE(book.columnCount(0), 16384);
+        QCOMPARE(book.cellText(0, 1048576, 16384), "9");
+    }
+
     void errors() {
         QFETCH(QString, suffix);
         QFETCH(QByteArray, raw);
@@ -375,7 +488,7 @@ private slots:
                              : raw.isEmpty()  ? freshPath(suffix)
                                               : write(raw, suffix);
         QString reason;
-        QVERIFY(!Workbook::open(path, &reason));
+        QVERIFY(!Workbook::open(path, &reason, kXlsReader));
         QVERIFY2(reason.startsWith(error), qPrintable(reason));
     }
 };

@@ -1,6 +1,7 @@
 #include "Form1Fixture.h"
 
 #include "platform/office/DocxWriter.h"
+#include "platform/office/ZipArchive.h"
 #include "platform/richtext/Rtf.h"
 #include "ui/QuestionPanel.h"
 
@@ -184,6 +185,31 @@ private slots:
         QCOMPARE(f.dialogs.messages[0].icon, core::MsgIcon::Critical);
         QCOMPARE(f.dialogs.messages[1].buttons, core::MsgButtons::YesNo);
         QVERIFY(f.form->candidates().isEmpty());
+    }
+
+    // A bank nested 200,000 levels deep once took the run down with it; now it is refused and the draws stay.
+    void bankPastBoundsKeepsTheRun() {
+        Fixture f;
+        f.useNameFile(QStringLiteral("班.txt"), "张三\r\n李四\r\n");
+        const QString drawn = f.draw();
+        QCOMPARE(f.state.History.count(), 1);
+        const QString deep = QString("<w:sdt>").repeated(200000) + QString("</w:sdt>").repeated(200000);
+        QVERIFY(platform::ZipArchive::write(
+            f.folder.file(QStringLiteral("题目文件/deep.docx")),
+            {{"word/document.xml",
+              ("<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>" +
+               deep + "</w:body></w:document>")
+                  .toUtf8()}}));
+        f.form->Option抽取方式_Click(2);
+        f.dialogs.answers << MsgResult::OK << MsgResult::No;
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("deep.docx"), true));
+        QCOMPARE(f.dialogs.texts(),
+                 (QStringList{"文件超出了程序能读取的范围：元素嵌套超过256层。", "你要打开这个文件编辑吗？"}));
+        QCOMPARE(f.dialogs.messages[0].icon, core::MsgIcon::Critical);
+        QVERIFY(f.form->candidates().isEmpty());
+        QVERIFY(f.form->isVisible());
+        QCOMPARE(f.state.History.count(), 1);
+        QVERIFY(f.state.History.last().Result.contains(drawn));
     }
 
     void questionNumbersOnly() {
