@@ -491,7 +491,8 @@ void Form1::placeWindow(const QString& commandLine) {
     const double screenH = ToTwips(screen.height());
     if (left >= screenW - 800) left = screenW - 800;
     if (top >= screenH - 600) top = screenH - 600;
-    move(ToPixels(left), ToPixels(top));
+    commandLinePosition_ = QPoint(ToPixels(left), ToPixels(top));
+    move(*commandLinePosition_);
 }
 
 void Form1::LoadGeneralSettings() {

@@ -310,6 +310,7 @@ private:
     core::MainSettings mainSettings_;
     bool exiting_ = false;
     bool flashShowsRolling_ = false;
+    std::optional<QPoint> commandLinePosition_;
     bool DisplayGripDragging = false;
     int DisplayGripStartY = 0; // twips
 };

@@ -122,6 +122,8 @@ void Form1::deriveViewToggle() {
 void Form1::TimerShowAdvance_Timer() {
     TimerShowAdvance->stop();
     Command显示批量抽取_Click();
+    // A further picker stays where its command line put it, beside the others.
+    if (commandLinePosition_ && !isAdvancedView()) move(*commandLinePosition_);
     show();
 }
 
