@@ -181,7 +181,12 @@ void Form打印抽取结果::closeEvent(QCloseEvent* event) {
 
 // No office program is driven, so there is nothing to close or end here.
 void Form打印抽取结果::Form_Unload() {
-    if (mainWindow_) mainWindow_->show();
+    if (!mainWindow_) return;
+    // Minimised once by the record viewer, it would come back as no window at all.
+    mainWindow_->setWindowState(mainWindow_->windowState() & ~Qt::WindowMinimized);
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
 }
 
 void Form打印抽取结果::PreviewAndPrint(bool printFlag) {

@@ -189,6 +189,7 @@ public:
     bool DoNotLoadPicList = false;
     int BaseDisplayHeight = 0; // twips
     int DisplayHeight = 0;     // twips
+    int BaseGripHeight = 0;    // twips
     qint64 StartScreenWidth = 0;
 
     // Controls
@@ -284,6 +285,11 @@ private:
     void applyDefaultDisplayFont();
     void deriveViewToggle();
     int simpleClientHeight() const;
+    int simpleClientHeight(int displayTwips) const;
+    int gripPixels(int displayTwips) const;
+    // The display height the view can show with the whole window on the screen.
+    int fittingDisplayHeight(int h, bool advanced) const;
+    void showDisplayHeight(int h);
     void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
                             std::optional<core::MsgResult> defaultButton = std::nullopt);
@@ -304,6 +310,7 @@ private:
     core::MainSettings mainSettings_;
     bool exiting_ = false;
     bool flashShowsRolling_ = false;
+    std::optional<QPoint> commandLinePosition_;
     bool DisplayGripDragging = false;
     int DisplayGripStartY = 0; // twips
 };
