@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 
 using core::MsgIcon;
 using core::MsgResult;
@@ -156,8 +156,10 @@ private slots:
     void importKeepsTheBatchMethod_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("listed");
-        QTest::newRow("name file") << "五班.txt" << "五班.txt";
-        QTest::newRow("workbook") << "五班.xlsx" << "五班.txt";
+        QTest::newRow("name file") << "五班.txt"
+                                   << "五班.txt";
+        QTest::newRow("workbook") << "五班.xlsx"
+                                  << "五班.txt";
     }
     void importKeepsTheBatchMethod() {
         QFETCH(QString, source);

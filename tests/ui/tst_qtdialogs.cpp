@@ -47,17 +47,24 @@ QStringList ListedFiles(QFileDialog& dialog) {
 class TestQtDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(ui::InstallQtTranslations(QLocale(QLocale::Chinese, QLocale::China)),
-                                   "Qt's Chinese translations are missing (qt6-translations-l10n)"); }
+    void initTestCase() {
+        QVERIFY2(ui::InstallQtTranslations(QLocale(QLocale::Chinese, QLocale::China)),
+                 "Qt's Chinese translations are missing (qt6-translations-l10n)");
+    }
 
     void dialogLanguage_data() {
         QTest::addColumn<QString>("system");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("unset") << "C" << "zh_CN";
-        QTest::newRow("Chinese") << "zh_CN" << "zh_CN";
-        QTest::newRow("Taiwan") << "zh_TW" << "zh_TW";
-        QTest::newRow("English") << "en_US" << "en_US";
-        QTest::newRow("German") << "de_DE" << "de_DE";
+        QTest::newRow("unset") << "C"
+                               << "zh_CN";
+        QTest::newRow("Chinese") << "zh_CN"
+                                 << "zh_CN";
+        QTest::newRow("Taiwan") << "zh_TW"
+                                << "zh_TW";
+        QTest::newRow("English") << "en_US"
+                                 << "en_US";
+        QTest::newRow("German") << "de_DE"
+                                << "de_DE";
     }
     void dialogLanguage() {
         QFETCH(QString, system);
@@ -127,8 +134,7 @@ private slots:
         const QString names = QStringLiteral("Excel工作簿( *.xls;*.xlsx)|*.xls;*.xlsx|文本文件( *.TXT)|*.txt");
         QTest::newRow("workbooks") << names << 0 << QStringList{"Excel工作簿 (*.xls *.xlsx)", "文本文件 (*.txt)"}
                                    << QStringList{"a.xls", "b.xlsx"};
-        QTest::newRow("texts, any case") << names << 1
-                                         << QStringList{"Excel工作簿 (*.xls *.xlsx)", "文本文件 (*.txt)"}
+        QTest::newRow("texts, any case") << names << 1 << QStringList{"Excel工作簿 (*.xls *.xlsx)", "文本文件 (*.txt)"}
                                          << QStringList{"D.TXT", "c.txt"};
         QTest::newRow("banks") << "Word文档( *.DOC;*.DOCX)|*.doc;*.docx" << 0 << QStringList{"Word文档 (*.doc *.docx)"}
                                << QStringList{"e.doc", "f.docx"};
