@@ -5,6 +5,7 @@
 #include "ui/BatchPanel.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
+#include "ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ui::InstallQtTranslations(ui::DialogLocale(QLocale::system()));
     core::AppState state;
     state.AppFolder = QCoreApplication::applicationDirPath() + u'/';
     ui::QtDialogs dialogs;

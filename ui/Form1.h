@@ -73,8 +73,8 @@ public:
     void Combo选择姓名文件_Click();
     void Command新建文件_Click();
     void Command增加文件_Click();
-    // Lists the file unless it is there (case ignored) and selects it, which rebuilds the candidate list.
-    void SelectFileInList(const QString& name);
+    // Lists the file unless it is there and selects it, which rebuilds the candidate list; true when listed now.
+    bool SelectFileInList(const QString& name);
     void Command编辑文件_Click();
     void Command删除文件_Click();
     void menu_窗口移至右下角_Click();

@@ -33,15 +33,18 @@ void element(QXmlStreamWriter& x, const QString& name,
         x.writeAttribute(kW, key, value);
 }
 
+// Without a face and language of its own, LibreOffice sets Chinese text in its default East Asian face, which is
+// often a Japanese one.
+const QString kEastAsiaFont = u"宋体"_s;
+const QString kEastAsiaLanguage = u"zh-CN"_s;
+
 void writeRunProperties(QXmlStreamWriter& x, const DocxRun& run) {
-    if (!run.bold && !run.italic && !run.underline && !run.strikeOut && !run.color.isValid() && run.pointSize <= 0 &&
-        run.font.isEmpty())
-        return;
     x.writeStartElement(kW, u"rPr"_s);
     // Word insists on this order of the properties.
-    if (!run.font.isEmpty()) {
+    if (run.font.isEmpty())
+        element(x, u"rFonts"_s, {{u"eastAsia"_s, kEastAsiaFont}});
+    else
         element(x, u"rFonts"_s, {{u"ascii"_s, run.font}, {u"hAnsi"_s, run.font}, {u"eastAsia"_s, run.font}});
-    }
     if (run.bold) element(x, u"b"_s);
     if (run.italic) element(x, u"i"_s);
     if (run.strikeOut) element(x, u"strike"_s);
@@ -52,6 +55,7 @@ void writeRunProperties(QXmlStreamWriter& x, const DocxRun& run) {
         element(x, u"szCs"_s, {{u"val"_s, halfPoints}});
     }
     if (run.underline) element(x, u"u"_s, {{u"val"_s, u"single"_s}});
+    element(x, u"lang"_s, {{u"eastAsia"_s, kEastAsiaLanguage}});
     x.writeEndElement();
 }
 
