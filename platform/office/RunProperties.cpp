@@ -25,6 +25,7 @@ bool toggle(const QXmlStreamReader& xml) {
 
 RunProperties RunProperties::read(QXmlStreamReader& xml) {
     RunProperties p;
+    int position = 0; // half-points raised (+) or lowered (-)
     while (xml.readNextStartElement()) {
         const Tag tag = TagOf(xml);
         if (tag.ns != Ns::W) {
@@ -42,6 +43,8 @@ RunProperties RunProperties::read(QXmlStreamReader& xml) {
         } else if (tag.name == "vertAlign"_L1) {
             const QStringView v = val(xml);
             p.script = v == "superscript"_L1 ? Script::Super : v == "subscript"_L1 ? Script::Sub : Script::Normal;
+        } else if (tag.name == "position"_L1) {
+            position = val(xml).toInt();
         } else if (tag.name == "color"_L1) {
             const QColor c = QColor::fromString(u'#' + val(xml).toString());
             p.hasColor = c.isValid(); // "auto" is no colour of its own
@@ -56,6 +59,12 @@ RunProperties RunProperties::read(QXmlStreamReader& xml) {
             if (p.eastAsiaFont == p.font) p.eastAsiaFont.clear();
         }
         xml.skipCurrentElement();
+    }
+    // LibreOffice raises or lowers a run and gives it the smaller size itself; as a superscript it gets back
+    // the size of its line, which the display shrinks by two thirds again.
+    if (position != 0 && p.script == Script::Normal) {
+        p.script = position > 0 ? Script::Super : Script::Sub;
+        p.halfPoints = p.halfPoints * 3 / 2;
     }
     return p;
 }

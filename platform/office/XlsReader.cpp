@@ -2,7 +2,9 @@
 
 #include "platform/office/NumberFormat.h"
 
+#include <QDate>
 #include <QFile>
+#include <QTime>
 #include <freexl.h>
 #include <memory>
 
@@ -24,14 +26,17 @@ bool check(int code, QString* error) {
     return code == FREEXL_OK || fail(error, QStringLiteral("FreeXL error %1").arg(code));
 }
 
-// FreeXL gives dates as "YYYY-MM-DD", times as "HH:MM:SS" and both as "YYYY-MM-DD HH:MM:SS".
-QString momentText(const char* text, NumberFormat::Kind kind) {
+// FreeXL gives dates as "YYYY-MM-DD", times as "HH:MM:SS" and both as "YYYY-MM-DD HH:MM:SS"; they are shown
+// in the pattern given, counted back to a day number.
+QString momentText(const char* text, const char16_t* pattern) {
     const QString s = QString::fromLatin1(text);
     const QDate date = QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd"));
     const QTime time = QTime::fromString(s.right(8), QStringLiteral("HH:mm:ss"));
-    const bool valid =
-        (kind == NumberFormat::Kind::Time || date.isValid()) && (kind == NumberFormat::Kind::Date || time.isValid());
-    return valid ? NumberFormat(kind).text(date, time) : s;
+    if (!date.isValid() && !time.isValid()) return s;
+    double serial = date.isValid() ? double(QDate(1899, 12, 30).daysTo(date)) : 0;
+    if (date.isValid() && serial < 61) --serial; // the 1900 system's 29 February that never was
+    if (time.isValid()) serial += time.msecsSinceStartOfDay() / 86400000.0;
+    return NumberFormat::fromCode(QStringView(pattern)).text(serial);
 }
 
 QString cellText(const FreeXL_CellValue& cell) {
@@ -44,11 +49,11 @@ QString cellText(const FreeXL_CellValue& cell) {
     case FREEXL_CELL_SST_TEXT:
         return QString::fromUtf8(cell.value.text_value);
     case FREEXL_CELL_DATE:
-        return momentText(cell.value.text_value, NumberFormat::Kind::Date);
+        return momentText(cell.value.text_value, u"yyyy/m/d");
     case FREEXL_CELL_DATETIME:
-        return momentText(cell.value.text_value, NumberFormat::Kind::DateTime);
+        return momentText(cell.value.text_value, u"yyyy/m/d h:mm:ss");
     case FREEXL_CELL_TIME:
-        return momentText(cell.value.text_value, NumberFormat::Kind::Time);
+        return momentText(cell.value.text_value, u"h:mm:ss");
     default:
         return QString();
     }
