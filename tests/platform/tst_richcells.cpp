@@ -95,6 +95,14 @@ private slots:
             << Paragraph(Run("H") + Run("2", "<w:position w:val=\"-4\"/><w:sz w:val=\"16\"/>"))
             << "H[]2[sub size=12]";
         QTest::newRow("position zero") << Paragraph(Run("x") + Run("2", "<w:position w:val=\"0\"/>")) << "x2[]";
+        QTest::newRow("highlight") << Paragraph(Run("a") + Run("b", "<w:highlight w:val=\"yellow\"/>"))
+                                   << "a[]b[bg=#ffff00]";
+        QTest::newRow("shading") << Paragraph(Run("b", "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"00FF00\"/>"))
+                                 << "b[bg=#00ff00]";
+        QTest::newRow("highlight over shading")
+            << Paragraph(Run("b", "<w:highlight w:val=\"cyan\"/><w:shd w:val=\"clear\" w:fill=\"FF0000\"/>"))
+            << "b[bg=#00ffff]";
+        QTest::newRow("no highlight") << Paragraph(Run("b", "<w:highlight w:val=\"none\"/>")) << "b[]";
     }
     void scripts() {
         QFETCH(QString, cellXml);
@@ -102,20 +110,49 @@ private slots:
         QCOMPARE(Fragments(*cellOf(cellXml)), fragments);
     }
 
-    // A bank made in LibreOffice: scripts set in its dialog come back as w:position, automatic ones as w:vertAlign.
-    void scriptsFromLibreOffice() {
+    void alignment_data() {
+        QTest::addColumn<QString>("cellXml");
+        QTest::addColumn<QList<int>>("alignments");
+        const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight, justify = Qt::AlignJustify;
+        const QString jc = "<w:jc w:val=\"%1\"/>";
+        QTest::newRow("centred") << Paragraph(Run("题"), jc.arg("center")) << QList<int>{centre};
+        QTest::newRow("right, then default")
+            << Paragraph(Run("a"), jc.arg("right")) + Paragraph(Run("b")) << QList<int>{right, left};
+        QTest::newRow("justified, end") << Paragraph(Run("a"), jc.arg("both")) + Paragraph(Run("b"), jc.arg("end"))
+                                        << QList<int>{justify, right};
+        QTest::newRow("with other properties")
+            << Paragraph(Run("a"), "<w:spacing w:after=\"0\"/>" + jc.arg("center") + "<w:rPr><w:b/></w:rPr>")
+            << QList<int>{centre};
+    }
+    void alignment() {
+        QFETCH(QString, cellXml);
+        QFETCH(QList<int>, alignments);
+        const QTextDocument* cell = cellOf(cellXml);
+        QList<int> shown;
+        for (QTextBlock b = cell->begin(); b.isValid(); b = b.next())
+            shown << int(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute);
+        QCOMPARE(shown, alignments);
+    }
+
+    // A bank made in LibreOffice: scripts set in its dialog come back as w:position, automatic ones as
+    // w:vertAlign; highlighting and centring as LibreOffice writes them.
+    void formatsFromLibreOffice() {
         const QString rtf = freshPath(".rtf");
         QFile file(rtf);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\trowd\\cellx4000\\pard\\intbl\\fs24 "
-                   "H{\\sub 2}O x{\\super 2} y{\\up6\\fs16 3} z{\\dn4\\fs16 4}\\cell\\row}");
+        file.write("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green255\\blue0;}"
+                   "\\trowd\\cellx4000\\pard\\intbl\\fs24 H{\\sub 2}O x{\\super 2} y{\\up6\\fs16 3} z{\\dn4\\fs16 4}"
+                   "\\par\\pard\\intbl\\qc {\\highlight1 hi}\\cell\\row}");
         file.close();
         QString why;
         const QString docx = ConvertWithLibreOffice(rtf, "docx", &why);
         if (docx.isEmpty()) QSKIP(qPrintable(why));
         const QTextDocument* cell = firstCell(docx);
-        QCOMPARE(cell->toPlainText(), QString("H2O x2 y3 z4"));
+        QCOMPARE(cell->toPlainText(), QString("H2O x2 y3 z4\nhi"));
         QCOMPARE(Scripts(*cell), QString("._...^..^.._"));
+        const QTextBlock second = cell->begin().next();
+        QCOMPARE(second.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(second.begin().fragment().charFormat().background().color(), QColor(Qt::yellow));
     }
 };
 
