@@ -2,6 +2,7 @@
 #include "print/SimpleResultDocument.h"
 
 #include "DocxParagraphs.h"
+#include "PdfText.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -17,13 +18,6 @@ using print::SimpleResultDocument;
 namespace {
 
 const QDateTime kPrintTime(QDate(2026, 12, 10), QTime(9, 5, 7));
-
-int PdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
-    return int(QString::fromLatin1(f.readAll()).count(page));
-}
 
 QString Lines(int n) {
     QStringList lines;
