@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
         if (!printWindow) {
             printWindow = std::make_unique<print::Form打印抽取结果>(
                 state, dialogs, printers, [&form] { return form.Frame批量抽取->Text高级结果->toPlainText(); }, &form);
+            printWindow->setProgramExit([&form] { form.CommandExit_Click(); });
         }
         printWindow->Open(printSource);
     });
