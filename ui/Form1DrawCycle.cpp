@@ -20,6 +20,13 @@ namespace ui {
 
 using core::MsgIcon;
 
+namespace {
+
+// Drawn names go into the block list in this colour.
+const QColor kDrawnColor(255, 0, 0);
+
+} // namespace
+
 QString Form1::currentModeCaption() const {
     return Option抽取方式[drawMode()]->text();
 }
@@ -103,7 +110,8 @@ void Form1::Command确定_Click() {
         if (!question) message(QStringLiteral("没找到：") + result, MsgIcon::Critical);
         Frame抽题后的答案解析等公布->showQuestion(result, question);
     }
-    if (mode != 0 && Check自动排除已抽2->isChecked()) appendToBlockList(result, QColor(255, 0, 0));
+    if (mode != 0 && Check自动排除已抽2->isChecked() && appendToBlockList(result, kDrawnColor))
+        state_.History.markLastAddedToBlockList();
 }
 
 void Form1::menu_撤消_Click() {
@@ -120,8 +128,14 @@ void Form1::menu_撤消_Click() {
         core::MsgResult::OK)
         return;
     const QString result = core::TrimTrailingBlanks(last.Result);
+    const QString blockLine = last.AddedToBlockList ? last.Result : QString();
     if (candidates_.indexOf(result) < 0) candidates_.append(result);
     history.removeLast();
+    // Else the next reset would take the name out again and the undo would be lost.
+    if (!blockLine.isEmpty()) removeLastBlockLine(blockLine, kDrawnColor);
+    Label结果->setText(QStringLiteral("----"));
+    Label结果->show();
+    Label结果2->hide();
 }
 
 void Form1::Timer播放抽取中声音_Timer() {
