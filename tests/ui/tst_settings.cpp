@@ -123,6 +123,38 @@ private slots:
         QCOMPARE(f.form->Combo项目->count(), 2);
     }
 
+    // Cancel on the n-th prompt: the answers before it are given, then the queue runs dry.
+    void cancelEndsTheAddDialogue_data() {
+        QTest::addColumn<int>("answered");
+        QTest::newRow("name") << 0;
+        QTest::newRow("minimum") << 1;
+        QTest::newRow("maximum") << 2;
+        QTest::newRow("step") << 3;
+        QTest::newRow("excluded numbers") << 4;
+    }
+    void cancelEndsTheAddDialogue() {
+        QFETCH(int, answered);
+        Fixture f;
+        AddProject(f, QStringLiteral("一班"), QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("1"),
+                   QStringLiteral("4"));
+        f.form->TextSet[1]->setText(QStringLiteral("40"));
+        const QStringList answers{QStringLiteral("二班"), QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("2"),
+                                  QStringLiteral("7")};
+        f.dialogs.inputs.clear();
+        f.dialogs.messages.clear();
+        for (int i = 0; i < answered; ++i)
+            f.dialogs.inputAnswers.enqueue(answers[i]);
+        f.form->menu增加项目->trigger();
+        QCOMPARE(f.dialogs.inputs.size(), answered + 1); // no prompt after the cancelled one
+        QCOMPARE(f.form->Combo项目->count(), 1);
+        QCOMPARE(f.form->NumberProjects.size(), 1);
+        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("一班"));
+        const QStringList boxes{f.form->TextSet[0]->text(), f.form->TextSet[1]->text(), f.form->TextSet[2]->text(),
+                                f.form->TextSet[3]->text()};
+        QCOMPARE(boxes, (QStringList{"1", "40", "1", "4"}));
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
     void typingANameAddsNoProject() {
         Fixture f;
         f.form->Combo项目->setFocus();
