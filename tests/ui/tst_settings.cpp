@@ -85,6 +85,41 @@ private slots:
         QVERIFY(f.form->candidates().isEmpty());
     }
 
+    // The file chosen before the exit, then renamed while the program was closed.
+    void restartReopensTheNameFile_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("renamedTo");
+        QTest::addColumn<QString>("reopened");
+        QTest::newRow("upper case of two") << QStringList{"A.txt", "a.txt"} << "A.txt" << "" << "A.txt";
+        QTest::newRow("lower case of two") << QStringList{"A.txt", "a.txt"} << "a.txt" << "" << "a.txt";
+        QTest::newRow("lower case of three") << QStringList{"A.txt", "B.txt", "a.txt"} << "a.txt" << "" << "a.txt";
+        QTest::newRow("only a case-changed name left") << QStringList{"names.txt", "other.txt"} << "names.txt"
+                                                       << "NAMES.txt"
+                                                       << "NAMES.txt";
+    }
+    void restartReopensTheNameFile() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        QFETCH(QString, renamedTo);
+        QFETCH(QString, reopened);
+        Fixture f;
+        for (const QString& name : files)
+            f.folder.write(QStringLiteral("文本[姓名]文件/") + name, (name + QStringLiteral("\r\n")).toUtf8());
+        f.form->Option抽取方式_Click(1);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, chosen, true));
+        f.form->CommandExit_Click();
+        if (!renamedTo.isEmpty())
+            QVERIFY(QFile::rename(f.folder.file(QStringLiteral("文本[姓名]文件/") + chosen),
+                                  f.folder.file(QStringLiteral("文本[姓名]文件/") + renamedTo)));
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), reopened);
+        // Each file holds the name it was written under, so the list shows which file was read.
+        QCOMPARE(f.form->candidates().texts(), QStringList{chosen});
+    }
+
     void addingAProjectAsksWithRememberedDefaults() {
         Fixture f;
         AddProject(f, QStringLiteral("一班  "), QStringLiteral("2"), QStringLiteral("30"), QStringLiteral("0.5abc"),
