@@ -43,6 +43,7 @@ bool Form1::warnIfNoCandidates() {
 }
 
 void Form1::Command开始_Click() {
+    if (exiting_) return; // the run is saved: nothing draws any more
     if (warnIfNoCandidates()) return;
     if (Frame批量抽取->Command开始批量抽取->isEnabled()) Option禁止范围[1]->setChecked(true);
     Command开始->setEnabled(false);
@@ -79,6 +80,7 @@ std::optional<QString> Form1::PickRandomCandidate() {
 }
 
 void Form1::Command确定_Click() {
+    if (exiting_) return; // a record now would be in no history file
     Command确定->setEnabled(false);
     DrawStopped = true;
     TimerCreating->stop();
