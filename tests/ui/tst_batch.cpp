@@ -107,6 +107,21 @@ private slots:
         QCOMPARE(f.state.History.count(), 2);
     }
 
+    // Each batch first writes the records before it; batches in one second must not overwrite them.
+    void quickBatchesKeepEveryRecord() {
+        BatchFixture f;
+        f.draw();
+        f.instantBatch(QStringLiteral("2"), 2);
+        f.instantBatch(QStringLiteral("2"), 2);
+        f.form->SaveDrawHistory();
+        int lines = 0;
+        for (const QString& name : f.historyFiles())
+            lines += QString::fromUtf8(f.folder.read(QStringLiteral("历史记录/") + name))
+                         .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                         .size();
+        QCOMPARE(lines, 5);
+    }
+
     void countdownCountsDown() {
         BatchFixture f;
         f.batch->Option时间间隔[0]->setChecked(true);
