@@ -68,6 +68,19 @@ void RecreateFolder(const QString& path) {
     QDir().mkpath(path);
 }
 
+QString CreateFreeFile(const QString& folder, const QString& name) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString stem = dot > 0 ? name.left(dot) : name;
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    for (int n = 1; n < 10000; ++n) {
+        const QString path = folder + u'/' + (n == 1 ? name : stem + u'_' + QString::number(n) + extension);
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return path;
+        if (!f.exists()) return {}; // not taken, yet not creatable: no other name will do better
+    }
+    return {};
+}
+
 qint64 CountFiles(const QString& folder) {
     qint64 n = 0;
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);

@@ -25,6 +25,11 @@ void RemoveFolder(const QString& path);
 // RemoveFolder, then creates the folder again, empty.
 void RecreateFolder(const QString& path);
 
+// Creates an empty file of the name in the folder, or, when that name is taken, of the name with
+// "_2", "_3" ... before its extension, and returns its path; "" when none can be created. The
+// creation is exclusive, so two programs saving at once never get the same file.
+QString CreateFreeFile(const QString& folder, const QString& name);
+
 // Number of plain files in a folder; 0 when it cannot be read.
 qint64 CountFiles(const QString& folder);
 

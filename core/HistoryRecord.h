@@ -14,6 +14,7 @@ struct HistoryRecord {
     QString Mode;   // exactly kModeWidth characters
     QString Source; // exactly kSourceWidth characters
     QString Result;
+    bool AddedToBlockList = false; // this draw put Result into the block list, so undo takes it back
 };
 
 // Pads with blanks or cuts to the width, in characters (a surrogate pair is one).

@@ -5,6 +5,7 @@
 #include "core/TextFiles.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace core {
 
@@ -45,8 +46,14 @@ RunHistory::SaveResult RunHistory::save(const QString& appFolder, const QDateTim
     const bool made = QDir().mkpath(dir);
     if (records_.isEmpty()) return {}; // nothing to lose, nothing to report
     if (!made) return {false, QStringLiteral("无法创建文件夹 ") + QDir::toNativeSeparators(dir)};
+    // A file of an earlier save in the same second, or of another picker, is never replaced.
+    const QString path = CreateFreeFile(dir, fileName(now));
+    if (path.isEmpty()) return {false, QStringLiteral("无法在文件夹 %1 中创建文件").arg(QDir::toNativeSeparators(dir))};
     QString error;
-    if (!WriteTextFile(fileText(), dir + u'/' + fileName(now), &error)) return {false, error};
+    if (!WriteTextFile(fileText(), path, &error)) {
+        QFile::remove(path); // the empty file that held the name
+        return {false, error};
+    }
     records_.clear();
     return {};
 }

@@ -24,6 +24,7 @@ public:
 
     const HistoryRecord& append(const QString& mode, const QString& source, const QString& result,
                                 const QDateTime& time);
+    void markLastAddedToBlockList() { records_.last().AddedToBlockList = true; }
     void removeLast() { records_.removeLast(); }
     void clear() { records_.clear(); }
 
@@ -34,8 +35,8 @@ public:
     // The text of the history file: one line per record and a final empty line.
     QString fileText() const;
 
-    // Writes the pending records as one history file and forgets them; on
-    // failure they stay pending.
+    // Writes the pending records as one new history file and forgets them; on
+    // failure they stay pending. A second save in the same second gets "_2" and so on.
     SaveResult save(const QString& appFolder, const QDateTime& now);
 
 private:

@@ -205,7 +205,7 @@ void BatchPanel::keepPendingRecords() {
     form_.SaveDrawHistory();
 }
 
-QString BatchPanel::DrawAfterCountdown(int seconds) {
+std::optional<QString> BatchPanel::DrawAfterCountdown(int seconds) {
     if (seconds != 0) {
         form_.Command开始_Click();
         Label批量本此剩余时间->setText(QString::number(seconds));
@@ -213,6 +213,8 @@ QString BatchPanel::DrawAfterCountdown(int seconds) {
             form_.Delay(1);
             Label批量本此剩余时间->setText(QString::number(seconds - c));
         }
+        // The exit routine has saved the run: a result confirmed now would be in no history.
+        if (form_.isExiting()) return std::nullopt;
     } else {
         form_.DrawStopped = false;
         state_.CurrentDrawText = form_.PickRandomCandidate().value_or(state_.CurrentDrawText);
@@ -245,7 +247,12 @@ void BatchPanel::RunBatchDraw() {
             seconds = int(rng_.bounded(14)) + 1;
             Option时间间隔[3]->setText(QString::number(seconds) + QStringLiteral("秒"));
         }
-        const QString result = DrawAfterCountdown(seconds);
+        const std::optional<QString> drawn = DrawAfterCountdown(seconds);
+        if (!drawn) {
+            cutShort = true;
+            break;
+        }
+        const QString& result = *drawn;
         ++rowCount;
         if (rowCount >= core::LeadingNumber(Text每行放多少个号码->text()) ||
             i >= core::LeadingNumber(Text要出多少个号码->text())) {
@@ -289,7 +296,7 @@ void BatchPanel::Command开始批量抽取_Click() {
     keepPendingRecords();
     Text高级结果->setPlainText(QStringLiteral("开始:") + Now() + u'\n');
     RunBatchDraw();
-    appendResultText(QStringLiteral("\r\n结束:") + Now() + QStringLiteral("\r\n"));
+    if (!form_.isExiting()) appendResultText(QStringLiteral("\r\n结束:") + Now() + QStringLiteral("\r\n"));
 }
 
 void BatchPanel::Command另存_Click() {
@@ -354,6 +361,7 @@ void BatchPanel::Command开始多次批量抽取_Click() {
         return;
     }
     Text高级结果->setPlainText(QStringLiteral("开始:") + Now() + QStringLiteral("\n\n"));
+    recordPending_ = true;
     appendResultText(QStringLiteral("从 ") + groupSource()->currentText() + QStringLiteral(" 抽出：\r\n"));
     for (int i = 0; i < 10 && !form_.isExiting(); ++i) {
         if (!Check选取抽取批次[i]->isChecked()) continue;
@@ -361,9 +369,7 @@ void BatchPanel::Command开始多次批量抽取_Click() {
         Text要出多少个号码->setText(Text各批次数量[i]->text());
         RunBatchDraw();
     }
-    appendResultText(QStringLiteral("\r\n结束:") + Now() + QStringLiteral("\r\n"));
-    SaveAdvancedRecord();
-    RefreshAdvancedRecordList();
+    finishRecord(QStringLiteral("\r\n结束:") + Now() + QStringLiteral("\r\n"));
 }
 
 void BatchPanel::Command多组复合抽取_Click() {
@@ -385,6 +391,7 @@ void BatchPanel::Command多组复合抽取_Click() {
     }
     keepPendingRecords();
     Text高级结果->setPlainText(QStringLiteral("开始:") + Now() + u'\n');
+    recordPending_ = true;
     for (int i : rows) {
         if (form_.isExiting()) break;
         form_.DoNotLoadPicList = true;
@@ -395,9 +402,19 @@ void BatchPanel::Command多组复合抽取_Click() {
         Text要出多少个号码->setText(Text多组复合中每组的数量[i]->text());
         RunBatchDraw();
     }
-    appendResultText(QStringLiteral("\r\n结束:") + Now() + QStringLiteral("\r\n"));
+    finishRecord(QStringLiteral("\r\n结束:") + Now() + QStringLiteral("\r\n"));
+}
+
+void BatchPanel::finishRecord(const QString& endLine) {
+    if (!recordPending_) return; // the exit routine has ended it already
+    recordPending_ = false;
+    appendResultText(endLine);
     SaveAdvancedRecord();
     RefreshAdvancedRecordList();
+}
+
+void BatchPanel::RecordInterruptedDraw() {
+    finishRecord(QStringLiteral("\r\n中断:") + Now() + QStringLiteral("（退出程序，抽取未完成）\r\n"));
 }
 
 void BatchPanel::writeRows(const QString& file, const std::array<QCheckBox*, 10>& checks, const QStringList& names,

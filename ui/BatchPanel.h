@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -31,7 +32,8 @@ public:
 
     // Single batch
     void RunBatchDraw();
-    QString DrawAfterCountdown(int seconds);
+    // The confirmed result; nothing once the exit routine has run, which ends the batch undrawn.
+    std::optional<QString> DrawAfterCountdown(int seconds);
     void Command开始批量抽取_Click();
     void Command另存_Click();
     bool SaveTextToFile(const QString& text, const QString& path);
@@ -48,6 +50,8 @@ public:
 
     // Records of the result text
     void SaveAdvancedRecord();
+    // Called by the exit routine: a running multi-batch or multi-group draw ends its record as interrupted.
+    void RecordInterruptedDraw();
     void RefreshAdvancedRecordList();
     void ClearAdvancedRecords(bool confirm);
     void Command查看高级抽取记录文件_Click();
@@ -89,6 +93,8 @@ private:
     void appendResultText(const QString& text);
     void showRunning(bool running);
     void keepPendingRecords();
+    // Ends the record of a multi-batch or multi-group draw with the line and saves it, once.
+    void finishRecord(const QString& endLine);
     bool readRows(const QString& file, const QString& errorText, std::array<QCheckBox*, 10>& checks,
                   const std::function<void(int, const QString&)>& setName, std::array<QLineEdit*, 10>& counts);
     void writeRows(const QString& file, const std::array<QCheckBox*, 10>& checks, const QStringList& names,
@@ -98,6 +104,7 @@ private:
     core::AppState& state_;
     core::Dialogs& dialogs_;
     QRandomGenerator& rng_;
+    bool recordPending_ = false; // a multi-batch or multi-group draw runs and its record is not saved yet
 };
 
 } // namespace ui

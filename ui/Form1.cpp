@@ -515,6 +515,8 @@ void Form1::CommandExit_Click() {
     Label结果2->setText(Label结果->text());
     QCoreApplication::processEvents();
     SaveDrawHistory();
+    // A batch that runs on below this routine draws nothing more; its record says so and matches the history.
+    Frame批量抽取->RecordInterruptedDraw();
     SaveSettings();
     ClearPictureList();
     Frame批量抽取->SaveMultiBatchSettings();

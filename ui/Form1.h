@@ -274,7 +274,10 @@ private:
     QStringList blockListLines() const;
     // Warns when there is nothing to draw from; true when the list is empty.
     bool warnIfNoCandidates();
-    void appendToBlockList(const QString& text, const QColor& color);
+    // False when the list already holds the line.
+    bool appendToBlockList(const QString& text, const QColor& color);
+    // Removes the last line equal to the text in that colour.
+    void removeLastBlockLine(const QString& text, const QColor& color);
     void selectProject(int index);
     int projectListIndex() const;
     bool askNewPassword();

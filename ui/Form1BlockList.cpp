@@ -1,14 +1,16 @@
 #include "ui/Form1.h"
 
 #include <QListView>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace ui {
 
-void Form1::appendToBlockList(const QString& text, const QColor& color) {
+bool Form1::appendToBlockList(const QString& text, const QColor& color) {
     // Whole lines are compared: a name that is part of a longer blocked name still goes in.
-    if (blockListLines().contains(text)) return;
+    if (blockListLines().contains(text)) return false;
     const bool empty = RichTextBox屏蔽列表->document()->isEmpty();
     QTextCursor cursor(RichTextBox屏蔽列表->document());
     cursor.movePosition(QTextCursor::End);
@@ -16,6 +18,26 @@ void Form1::appendToBlockList(const QString& text, const QColor& color) {
     format.setForeground(color);
     if (!empty) cursor.insertBlock();
     cursor.insertText(text, format);
+    return true;
+}
+
+void Form1::removeLastBlockLine(const QString& text, const QColor& color) {
+    QTextDocument* doc = RichTextBox屏蔽列表->document();
+    for (QTextBlock b = doc->lastBlock(); b.isValid(); b = b.previous()) {
+        if (b.text() != text || b.begin().fragment().charFormat().foreground().color() != color) continue;
+        // The line goes with the line break before it, or after it when it is the first line.
+        QTextCursor cursor(doc);
+        const int end = b.position() + b.length() - 1;
+        if (b.previous().isValid()) {
+            cursor.setPosition(b.position() - 1);
+            cursor.setPosition(end, QTextCursor::KeepAnchor);
+        } else {
+            cursor.setPosition(b.position());
+            cursor.setPosition(b.next().isValid() ? b.next().position() : end, QTextCursor::KeepAnchor);
+        }
+        cursor.removeSelectedText();
+        return;
+    }
 }
 
 void Form1::menu_设为屏蔽_Click() {

@@ -20,6 +20,13 @@ namespace ui {
 
 using core::MsgIcon;
 
+namespace {
+
+// Drawn names go into the block list in this colour.
+const QColor kDrawnColor(255, 0, 0);
+
+} // namespace
+
 QString Form1::currentModeCaption() const {
     return Option抽取方式[drawMode()]->text();
 }
@@ -36,6 +43,7 @@ bool Form1::warnIfNoCandidates() {
 }
 
 void Form1::Command开始_Click() {
+    if (exiting_) return; // the run is saved: nothing draws any more
     if (warnIfNoCandidates()) return;
     if (Frame批量抽取->Command开始批量抽取->isEnabled()) Option禁止范围[1]->setChecked(true);
     Command开始->setEnabled(false);
@@ -72,6 +80,7 @@ std::optional<QString> Form1::PickRandomCandidate() {
 }
 
 void Form1::Command确定_Click() {
+    if (exiting_) return; // a record now would be in no history file
     Command确定->setEnabled(false);
     DrawStopped = true;
     TimerCreating->stop();
@@ -103,7 +112,8 @@ void Form1::Command确定_Click() {
         if (!question) message(QStringLiteral("没找到：") + result, MsgIcon::Critical);
         Frame抽题后的答案解析等公布->showQuestion(result, question);
     }
-    if (mode != 0 && Check自动排除已抽2->isChecked()) appendToBlockList(result, QColor(255, 0, 0));
+    if (mode != 0 && Check自动排除已抽2->isChecked() && appendToBlockList(result, kDrawnColor))
+        state_.History.markLastAddedToBlockList();
 }
 
 void Form1::menu_撤消_Click() {
@@ -120,8 +130,14 @@ void Form1::menu_撤消_Click() {
         core::MsgResult::OK)
         return;
     const QString result = core::TrimTrailingBlanks(last.Result);
+    const QString blockLine = last.AddedToBlockList ? last.Result : QString();
     if (candidates_.indexOf(result) < 0) candidates_.append(result);
     history.removeLast();
+    // Else the next reset would take the name out again and the undo would be lost.
+    if (!blockLine.isEmpty()) removeLastBlockLine(blockLine, kDrawnColor);
+    Label结果->setText(QStringLiteral("----"));
+    Label结果->show();
+    Label结果2->hide();
 }
 
 void Form1::Timer播放抽取中声音_Timer() {

@@ -51,28 +51,34 @@ void Form1::Combo项目_Click() {
 
 void Form1::menu增加项目_Click() {
     Option抽取方式_Click(0);
+    // Cancel on any prompt ends the dialogue: nothing is added and the boxes stay as they are.
     const auto name = dialogs_.input(QStringLiteral("请输入项目名称：\r\n（如：高二(01)班 ）"), core::kAppTitle,
                                      LastProjectName.isEmpty() ? QStringLiteral("名称") : LastProjectName);
+    if (!name) return;
     // The stored field holds 20 bytes; the list shows exactly what is stored, so edits are saved.
-    LastProjectName =
-        core::FitBytes(core::TrimTrailingBlanks(name.value_or(QString())), core::NumberProject::kNameBytes);
+    LastProjectName = core::FitBytes(core::TrimTrailingBlanks(*name), core::NumberProject::kNameBytes);
     if (LastProjectName.isEmpty()) return;
     if (NumberProjects.find(LastProjectName) >= 0) {
         message(QStringLiteral("已存在同名的项目！"), MsgIcon::Critical);
         return;
     }
-    auto askNumber = [this](const QString& prompt, double last, const QString& fallback) {
+    // An empty answer reads 0; Cancel gives nothing.
+    auto askNumber = [this](const QString& prompt, double& last, const QString& fallback) {
         const auto answer = dialogs_.input(prompt, core::kAppTitle, last == -1 ? fallback : core::FormatNumber(last));
-        return core::LeadingNumber(answer.value_or(QString()));
+        if (answer) last = core::LeadingNumber(*answer);
+        return answer.has_value();
     };
-    LastProjectMin = askNumber(QStringLiteral("请输入最小值："), LastProjectMin, QStringLiteral("1"));
-    LastProjectMax = askNumber(QStringLiteral("请输入最大值："), LastProjectMax, QStringLiteral("60"));
-    LastProjectStep = askNumber(QStringLiteral("请输入步长："), LastProjectStep, QStringLiteral("1"));
+    if (!askNumber(QStringLiteral("请输入最小值："), LastProjectMin, QStringLiteral("1")) ||
+        !askNumber(QStringLiteral("请输入最大值："), LastProjectMax, QStringLiteral("60")) ||
+        !askNumber(QStringLiteral("请输入步长："), LastProjectStep, QStringLiteral("1")))
+        return;
     const QString excludePrompt =
         QStringLiteral("请输入要排除的数字，各数字之间用空间分隔：\r\n( 如果没有要排除的数字，则") +
         (LastProjectExclude.isEmpty() ? QStringLiteral("直接") : QStringLiteral("清空以下输入框后")) +
         QStringLiteral("按[确定] )");
-    LastProjectExclude = dialogs_.input(excludePrompt, core::kAppTitle, LastProjectExclude).value_or(QString());
+    const auto exclude = dialogs_.input(excludePrompt, core::kAppTitle, LastProjectExclude);
+    if (!exclude) return;
+    LastProjectExclude = *exclude;
 
     NumberProjects.append(core::NumberProject{LastProjectName, LastProjectMin, LastProjectMax, LastProjectStep,
                                               core::FitBytes(LastProjectExclude, core::NumberProject::kExcludeBytes)});

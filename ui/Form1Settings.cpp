@@ -129,7 +129,10 @@ void Form1::LoadSettings() {
     if (n >= 13) Check自动排除已抽2->setChecked(s.ExcludeDrawn == 1);
     if (n >= 11 && s.DrawMode >= 0 && s.DrawMode < 3) Option抽取方式_Click(s.DrawMode);
     loadBlockList();
-    if (n >= 12 && !SelectListItem(Combo选择姓名文件, s.FileName, false)) Combo选择姓名文件->setCurrentIndex(-1);
+    // A.txt and a.txt are two files here: the exact name first, then one that differs in case only.
+    if (n >= 12 && !SelectListItem(Combo选择姓名文件, s.FileName, true) &&
+        !SelectListItem(Combo选择姓名文件, s.FileName, false))
+        Combo选择姓名文件->setCurrentIndex(-1);
     if (n >= 14 && s.Alignment >= 0 && s.Alignment <= 2) menu_文字对齐_sub_Click(s.Alignment);
     // Kept within the heights the grip allows, so a damaged line cannot hide the display.
     if (n >= 15) SetDisplayHeight(std::clamp(int(s.DisplayHeight), BaseDisplayHeight, 4 * BaseDisplayHeight));

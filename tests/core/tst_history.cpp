@@ -4,7 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTest>
+
+#include <algorithm>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -81,6 +86,59 @@ private slots:
         // Nothing pending: nothing written.
         QVERIFY(h.save(folder.path(), kTime.addSecs(1)).ok);
         QCOMPARE(QDir(folder.file(QStringLiteral("历史记录"))).entryList(QDir::Files).size(), 1);
+    }
+
+    // Each save is one picker's records: one picker saving twice, or several pickers at once.
+    void savesInOneSecondKeepEveryFile_data() {
+        QTest::addColumn<int>("pickers");
+        QTest::addColumn<int>("savesEach");
+        QTest::newRow("two saves of one picker") << 1 << 2;
+        QTest::newRow("four pickers closed together") << 4 << 1;
+        QTest::newRow("three pickers saving twice") << 3 << 2;
+    }
+    void savesInOneSecondKeepEveryFile() {
+        QFETCH(int, pickers);
+        QFETCH(int, savesEach);
+        ProgramFolder folder;
+        std::vector<core::RunHistory> histories(static_cast<size_t>(pickers));
+        QStringList results;
+        for (int s = 0; s < savesEach; ++s) {
+            for (int p = 0; p < pickers; ++p) {
+                const QString result = QStringLiteral("p%1s%2").arg(p).arg(s);
+                results << result;
+                histories[size_t(p)].append(QStringLiteral("抽数字"), QStringLiteral("p"), result, kTime);
+                QVERIFY(histories[size_t(p)].save(folder.path(), kTime).ok);
+            }
+        }
+        QStringList expectedNames{QStringLiteral("2026_03_07_09时05分07秒.txt")};
+        for (int n = 2; n <= pickers * savesEach; ++n)
+            expectedNames << QStringLiteral("2026_03_07_09时05分07秒_%1.txt").arg(n);
+        const QStringList names = QDir(folder.file(QStringLiteral("历史记录"))).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(names, expectedNames);
+        // File i holds the i-th save, in the order the saves came.
+        for (int i = 0; i < names.size(); ++i)
+            QVERIFY(QString::fromUtf8(folder.read(QStringLiteral("历史记录/") + names[i]))
+                        .contains(QStringLiteral(" ") + results[i] + QStringLiteral("\r\n")));
+    }
+
+    void pickersSavingAtOnceKeepEveryRecord() {
+        ProgramFolder folder;
+        const int pickers = 8;
+        std::vector<core::RunHistory> histories(static_cast<size_t>(pickers));
+        for (int p = 0; p < pickers; ++p)
+            histories[size_t(p)].append(QStringLiteral("抽数字"), QStringLiteral("p"), QString::number(p), kTime);
+        std::vector<char> ok(size_t(pickers), 0); // one byte each: no two threads share a word
+        std::vector<std::thread> threads;
+        for (int p = 0; p < pickers; ++p)
+            threads.emplace_back([&, p] { ok[size_t(p)] = histories[size_t(p)].save(folder.path(), kTime).ok; });
+        for (std::thread& t : threads)
+            t.join();
+        QVERIFY(std::all_of(ok.begin(), ok.end(), [](char b) { return b != 0; }));
+        const QDir dir(folder.file(QStringLiteral("历史记录")));
+        QSet<QString> seen;
+        for (const QString& name : dir.entryList(QDir::Files))
+            seen << QString::fromUtf8(folder.read(QStringLiteral("历史记录/") + name)).section(u' ', -1).trimmed();
+        QCOMPARE(seen.size(), pickers);
     }
 
     void saveCreatesTheFolder() {

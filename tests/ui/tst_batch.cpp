@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 using core::MsgIcon;
 using core::MsgResult;
@@ -104,6 +105,21 @@ private slots:
         f.instantBatch(QStringLiteral("2"), 2);
         QCOMPARE(f.historyFiles().size(), 1); // the hand-drawn result, written before the batch
         QCOMPARE(f.state.History.count(), 2);
+    }
+
+    // Each batch first writes the records before it; batches in one second must not overwrite them.
+    void quickBatchesKeepEveryRecord() {
+        BatchFixture f;
+        f.draw();
+        f.instantBatch(QStringLiteral("2"), 2);
+        f.instantBatch(QStringLiteral("2"), 2);
+        f.form->SaveDrawHistory();
+        int lines = 0;
+        for (const QString& name : f.historyFiles())
+            lines += QString::fromUtf8(f.folder.read(QStringLiteral("历史记录/") + name))
+                         .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                         .size();
+        QCOMPARE(lines, 5);
     }
 
     void countdownCountsDown() {
@@ -205,6 +221,61 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("\n从 甲.txt 抽出：\n  A")));
         QCOMPARE(f.state.History.count(), 3);
         QVERIFY(!f.form->DoNotLoadPicList);
+    }
+
+    // The window closes while the second draw counts down; the exit routine saves the run.
+    void closingDuringABatch_data() {
+        QTest::addColumn<bool>("multiGroup");
+        QTest::newRow("prize batches") << false;
+        QTest::newRow("several groups") << true;
+    }
+    void closingDuringABatch() {
+        QFETCH(bool, multiGroup);
+        BatchFixture f;
+        f.batch->Option时间间隔[0]->setChecked(true); // one second per draw: time to close in between
+        QTimer closer;
+        closer.setInterval(10);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (f.state.History.count() != 1) return;
+            closer.stop();
+            f.form->close();
+        });
+        closer.start();
+        if (multiGroup) {
+            f.folder.write(QStringLiteral("文本[姓名]文件/甲.txt"), "A1\r\nA2\r\n");
+            f.folder.write(QStringLiteral("文本[姓名]文件/乙.txt"), "B1\r\nB2\r\n");
+            f.form->Option抽取方式_Click(1);
+            f.batch->Option批量抽取的方式_Click(1);
+            const QStringList groups{QStringLiteral("甲.txt"), QStringLiteral("乙.txt")};
+            for (int i = 0; i < 2; ++i) {
+                f.batch->Check多组复合选择[i]->setChecked(true);
+                f.batch->Combo多组复合中的组选择[i]->setEditText(groups[i]);
+                f.batch->Text多组复合中每组的数量[i]->setText(QStringLiteral("1"));
+            }
+            f.batch->Command多组复合抽取_Click();
+        } else {
+            f.batch->Check选取抽取批次[0]->setChecked(true);
+            f.batch->Text各批次数量[0]->setText(QStringLiteral("3"));
+            f.batch->Command开始多次批量抽取_Click();
+        }
+        QVERIFY(f.ended);
+        QCOMPARE(f.state.History.count(), 0); // nothing drawn after the exit routine
+
+        // The history file and the record hold the same single winner.
+        QCOMPARE(f.historyFiles().size(), 1);
+        const QStringList history = QString::fromUtf8(f.folder.read(QStringLiteral("历史记录/") + f.historyFiles()[0]))
+                                        .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(history.size(), 1);
+        const QStringList records = QDir(f.folder.file(QStringLiteral("aqr"))).entryList(QDir::Files);
+        QCOMPARE(records.size(), 1);
+        const QString record = QString::fromUtf8(f.folder.read(QStringLiteral("aqr/") + records[0]));
+        QStringList winners;
+        for (const QString& line : record.split(QStringLiteral("\r\n")))
+            if (line.startsWith(QStringLiteral("  "))) winners << line.split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(winners, QStringList{history[0].section(u' ', -1)});
+        QVERIFY(record.contains(QStringLiteral("\r\n中断:")));
+        QVERIFY(record.contains(QStringLiteral("（退出程序，抽取未完成）")));
+        QVERIFY(!record.contains(QStringLiteral("结束:")));
     }
 
     void settingsFilesRoundTrip() {

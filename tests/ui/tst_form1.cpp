@@ -151,12 +151,55 @@ private slots:
         QCOMPARE(ask.defaultButton, std::optional(MsgResult::Cancel));
         QCOMPARE(f.state.History.count(), 1);
 
-        // OK gives the result back to the list; the block list stays as it is.
+        // OK gives the result back to the list and takes it out of the block list.
         f.dialogs.answers.enqueue(MsgResult::OK);
         f.form->menu_撤消->trigger();
         QCOMPARE(f.state.History.count(), 0);
         QCOMPARE(f.form->candidates().count(), 2);
-        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), result);
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QString());
+        QCOMPARE(f.form->Label结果->text(), QStringLiteral("----"));
+        QVERIFY(f.form->Label结果->isVisible());
+        QVERIFY(!f.form->Label结果2->isVisible());
+    }
+
+    // The block list is set after the file's reset, so its lines do not leave the list.
+    void undoTakesBackOnlyItsOwnBlockLine_data() {
+        QTest::addColumn<QByteArray>("names");
+        QTest::addColumn<QString>("blockBefore");
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<int>("undos");
+        QTest::addColumn<QString>("blockAfter");
+        QTest::addColumn<bool>("backAfterReset"); // a reset lists every name of the file again
+        QTest::newRow("its own red line") << QByteArray("Ann\r\n") << "Tommy" << 1 << 1 << "Tommy" << true;
+        QTest::newRow("line that was there before") << QByteArray("Ann\r\n") << "Ann" << 1 << 1 << "Ann" << false;
+        QTest::newRow("first line of the list") << QByteArray("Ann\r\n") << "" << 1 << 1 << "" << true;
+        QTest::newRow("second copy added nothing") << QByteArray("A\r\nA\r\n") << "" << 2 << 1 << "A" << false;
+        QTest::newRow("both copies undone") << QByteArray("A\r\nA\r\n") << "B" << 2 << 2 << "B" << true;
+        QTest::newRow("name with blanks") << QByteArray("Ann \r\n") << "Tommy" << 1 << 1 << "Tommy" << true;
+    }
+    void undoTakesBackOnlyItsOwnBlockLine() {
+        QFETCH(QByteArray, names);
+        QFETCH(QString, blockBefore);
+        QFETCH(int, draws);
+        QFETCH(int, undos);
+        QFETCH(QString, blockAfter);
+        QFETCH(bool, backAfterReset);
+        Fixture f;
+        f.useNameFile(QStringLiteral("names.txt"), names);
+        f.form->Check自动排除已抽2->setChecked(true);
+        // Set after the file's reset, so that its lines do not take names out of the list yet.
+        f.form->RichTextBox屏蔽列表->setPlainText(blockBefore);
+        const QStringList all = f.form->candidates().texts();
+        for (int i = 0; i < draws; ++i)
+            f.draw();
+        for (int i = 0; i < undos; ++i) {
+            f.dialogs.answers.enqueue(MsgResult::OK);
+            f.form->menu_撤消->trigger();
+        }
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), blockAfter);
+        QCOMPARE(f.form->Label结果->text(), QStringLiteral("----"));
+        f.form->CommandReset_Click();
+        QCOMPARE(f.form->candidates().texts() == all, backAfterReset);
     }
 
     void undoOnlyForTheCurrentSource() {

@@ -116,6 +116,41 @@ private slots:
         QCOMPARE(f.form->candidates().texts(), candidates);
     }
 
+    // The file chosen before the exit, then renamed while the program was closed.
+    void restartReopensTheNameFile_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("renamedTo");
+        QTest::addColumn<QString>("reopened");
+        QTest::newRow("upper case of two") << QStringList{"A.txt", "a.txt"} << "A.txt" << "" << "A.txt";
+        QTest::newRow("lower case of two") << QStringList{"A.txt", "a.txt"} << "a.txt" << "" << "a.txt";
+        QTest::newRow("lower case of three") << QStringList{"A.txt", "B.txt", "a.txt"} << "a.txt" << "" << "a.txt";
+        QTest::newRow("only a case-changed name left") << QStringList{"names.txt", "other.txt"} << "names.txt"
+                                                       << "NAMES.txt"
+                                                       << "NAMES.txt";
+    }
+    void restartReopensTheNameFile() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        QFETCH(QString, renamedTo);
+        QFETCH(QString, reopened);
+        Fixture f;
+        for (const QString& name : files)
+            f.folder.write(QStringLiteral("文本[姓名]文件/") + name, (name + QStringLiteral("\r\n")).toUtf8());
+        f.form->Option抽取方式_Click(1);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, chosen, true));
+        f.form->CommandExit_Click();
+        if (!renamedTo.isEmpty())
+            QVERIFY(QFile::rename(f.folder.file(QStringLiteral("文本[姓名]文件/") + chosen),
+                                  f.folder.file(QStringLiteral("文本[姓名]文件/") + renamedTo)));
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), reopened);
+        // Each file holds the name it was written under, so the list shows which file was read.
+        QCOMPARE(f.form->candidates().texts(), QStringList{chosen});
+    }
+
     void addingAProjectAsksWithRememberedDefaults() {
         Fixture f;
         AddProject(f, QStringLiteral("一班  "), QStringLiteral("2"), QStringLiteral("30"), QStringLiteral("0.5abc"),
@@ -152,6 +187,38 @@ private slots:
         f.dialogs.inputAnswers.clear();
         f.form->menu增加项目->trigger(); // Cancel
         QCOMPARE(f.form->Combo项目->count(), 2);
+    }
+
+    // Cancel on the n-th prompt: the answers before it are given, then the queue runs dry.
+    void cancelEndsTheAddDialogue_data() {
+        QTest::addColumn<int>("answered");
+        QTest::newRow("name") << 0;
+        QTest::newRow("minimum") << 1;
+        QTest::newRow("maximum") << 2;
+        QTest::newRow("step") << 3;
+        QTest::newRow("excluded numbers") << 4;
+    }
+    void cancelEndsTheAddDialogue() {
+        QFETCH(int, answered);
+        Fixture f;
+        AddProject(f, QStringLiteral("一班"), QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("1"),
+                   QStringLiteral("4"));
+        f.form->TextSet[1]->setText(QStringLiteral("40"));
+        const QStringList answers{QStringLiteral("二班"), QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("2"),
+                                  QStringLiteral("7")};
+        f.dialogs.inputs.clear();
+        f.dialogs.messages.clear();
+        for (int i = 0; i < answered; ++i)
+            f.dialogs.inputAnswers.enqueue(answers[i]);
+        f.form->menu增加项目->trigger();
+        QCOMPARE(f.dialogs.inputs.size(), answered + 1); // no prompt after the cancelled one
+        QCOMPARE(f.form->Combo项目->count(), 1);
+        QCOMPARE(f.form->NumberProjects.size(), 1);
+        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("一班"));
+        const QStringList boxes{f.form->TextSet[0]->text(), f.form->TextSet[1]->text(), f.form->TextSet[2]->text(),
+                                f.form->TextSet[3]->text()};
+        QCOMPARE(boxes, (QStringList{"1", "40", "1", "4"}));
+        QVERIFY(f.dialogs.messages.isEmpty());
     }
 
     void typingANameAddsNoProject() {
