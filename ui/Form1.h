@@ -284,7 +284,6 @@ private:
     void applyDefaultDisplayFont();
     void deriveViewToggle();
     int simpleClientHeight() const;
-    void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
                             std::optional<core::MsgResult> defaultButton = std::nullopt);
 
@@ -302,6 +301,7 @@ private:
     class Form状态提示* statusPopup_;
     std::optional<platform::WordDocument> wordDoc_;
     core::MainSettings mainSettings_;
+    QStringList unreadSettings_; // settings files that were there but could not be read
     bool exiting_ = false;
     bool flashShowsRolling_ = false;
     bool DisplayGripDragging = false;

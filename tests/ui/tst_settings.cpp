@@ -1,4 +1,7 @@
 #include "Form1Fixture.h"
+#include "core/LockPassword.h"
+#include "core/TextFiles.h"
+#include "ui/BatchPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -114,6 +117,50 @@ private slots:
         f.load();
         QCOMPARE(f.form->Combo选择姓名文件->currentText(), fileName);
         QCOMPARE(f.form->candidates().texts(), candidates);
+    }
+
+    // A damaged or missing settings file must not wipe the others at the next exit: the
+    // password, the lock, the block list and the readable projects are still there.
+    void damagedSettingsKeepTheOthers_data() {
+        QTest::addColumn<QByteArray>("projects"); // null: no "Setting.vq"
+        QTest::addColumn<bool>("mainSettings");
+        QTest::addColumn<QStringList>("projectsAfter");
+        core::NumberProjects two;
+        two.append({QStringLiteral("高二年级一班数学兴趣"), 1, 60, 1, QStringLiteral("3")});
+        two.append({QStringLiteral("二班"), 1, 50, 1, QString()});
+        const QByteArray records = two.toBytes().mid(2);
+        const QStringList names{"高二年级一班数学兴趣", "二班"};
+        QTest::newRow("count larger than the file") << QByteArray("\x03\x00", 2) + records << true << names;
+        QTest::newRow("negative count") << QByteArray("\xFF\xFF") + records << true << QStringList();
+        QTest::newRow("projects file missing") << QByteArray() << true << QStringList();
+        QTest::newRow("main settings missing") << QByteArray("\x02\x00", 2) + records << false << names;
+    }
+    void damagedSettingsKeepTheOthers() {
+        QFETCH(QByteArray, projects);
+        QFETCH(bool, mainSettings);
+        QFETCH(QStringList, projectsAfter);
+        Fixture f({}, false);
+        if (!projects.isNull()) f.folder.write(QStringLiteral("Setting.vq"), projects);
+        if (mainSettings) f.folder.write(QStringLiteral("SettingA.vq"), "5\r\n2\r\n");
+        f.folder.write(QStringLiteral("zmkm.dat"), "secret\r\n");
+        f.folder.write(QStringLiteral("LockState.dat"), "1\r\n");
+        f.folder.write(QStringLiteral("pingbi.dat"), "张三\r\n李四");
+        f.load();
+        QVERIFY(f.form->menu锁定->isChecked());
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QStringLiteral("张三\n李四"));
+        QCOMPARE(f.form->Combo项目->count(), projectsAfter.size());
+
+        f.restart();
+        QVERIFY(f.form->menu锁定->isChecked());
+        QCOMPARE(f.folder.read(QStringLiteral("LockState.dat")), QByteArray("1\r\n"));
+        QVERIFY(core::LockPassword::fromFileText(core::ReadTextFile(f.folder.file(QStringLiteral("zmkm.dat"))))
+                    .matches(QStringLiteral("secret")));
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QStringLiteral("张三\n李四"));
+        QStringList names;
+        for (int i = 0; i < f.form->Combo项目->count(); ++i)
+            names << f.form->Combo项目->itemText(i);
+        QCOMPARE(names, projectsAfter);
+        if (mainSettings) QCOMPARE(f.form->Frame批量抽取->Text要出多少个号码->text(), QStringLiteral("5"));
     }
 
     void addingAProjectAsksWithRememberedDefaults() {
