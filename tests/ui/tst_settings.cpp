@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "WriteLimit.h"
 #include "core/LockPassword.h"
 #include "core/TextFiles.h"
 #include "ui/BatchPanel.h"
@@ -161,6 +162,57 @@ private slots:
             names << f.form->Combo项目->itemText(i);
         QCOMPARE(names, projectsAfter);
         if (mainSettings) QCOMPARE(f.form->Frame批量抽取->Text要出多少个号码->text(), QStringLiteral("5"));
+    }
+
+    // A disk that fills up during the exit: every file saved before stays as it was, the draws stay
+    // pending, and the user is told.
+    void fullDiskAtExit_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("historyFails");
+        QTest::newRow("no byte") << 0 << true;
+        QTest::newRow("some bytes") << 30 << true;
+        QTest::newRow("room for two projects") << 2 + 2 * 544 << false;
+    }
+    void fullDiskAtExit() {
+        QFETCH(int, limit);
+        QFETCH(bool, historyFails);
+        Fixture f;
+        AddProject(f, QStringLiteral("一班"), QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("1"),
+                   QString());
+        AddProject(f, QStringLiteral("二班"), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("1"), QString());
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("张三"));
+        f.restart();
+        const QStringList files{"Setting.vq", "SettingA.vq", "pingbi.dat", "zmkm.dat", "LockState.dat", "SoundSet.dat"};
+        QList<QByteArray> before;
+        for (const QString& file : files)
+            before << f.folder.read(file);
+        AddProject(f, QStringLiteral("三班"), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("1"), QString());
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("李四"));
+        f.draw();
+        f.draw();
+        {
+            WriteLimit full(limit);
+            f.form->CommandExit_Click();
+        }
+        QCOMPARE(f.folder.read(QStringLiteral("Setting.vq")), before[0]);
+        for (int i = 0; i < files.size(); ++i)
+            QVERIFY2(f.folder.read(files[i]) == before[i] || limit > 0, qPrintable(files[i]));
+        // What was written is whole: the main settings have all their lines, the block list one of its texts.
+        QCOMPARE(core::ReadTextLines(f.folder.file(QStringLiteral("SettingA.vq"))).size(), 17);
+        QCOMPARE(f.state.History.count(), historyFails ? 2 : 0);
+        QCOMPARE(f.historyFiles().isEmpty(), historyFails);
+        const QStringList texts = f.dialogs.texts();
+        QCOMPARE(std::any_of(texts.cbegin(), texts.cend(),
+                             [](const QString& t) { return t.startsWith(QStringLiteral("保存抽取历史记录失败：")); }),
+                 historyFails);
+        QVERIFY(std::any_of(texts.cbegin(), texts.cend(), [](const QString& t) {
+            return t.startsWith(QStringLiteral("保存设置时遇到错误！")) && t.contains(QStringLiteral("Setting.vq"));
+        }));
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QCOMPARE(f.form->Combo项目->count(), 2);
+        QVERIFY(QStringList({"张三", "李四"}).contains(f.form->RichTextBox屏蔽列表->toPlainText()));
     }
 
     void addingAProjectAsksWithRememberedDefaults() {
