@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace core {
@@ -81,16 +82,10 @@ QByteArray NumberProjects::toBytes() const {
     return out;
 }
 
-std::optional<NumberProjects> NumberProjects::fromBytes(const QByteArray& bytes, QString* error) {
-    if (bytes.size() < 2) {
-        if (error) *error = QStringLiteral("Setting.vq 文件不完整");
-        return std::nullopt;
-    }
-    const qint16 count = qFromLittleEndian<qint16>(bytes.constData());
-    if (count < 0 || bytes.size() < 2 + qsizetype(count) * kRecordBytes) {
-        if (error) *error = QStringLiteral("Setting.vq 文件不完整");
-        return std::nullopt;
-    }
+NumberProjects NumberProjects::fromBytes(const QByteArray& bytes, QString* error) {
+    const qint16 stated = bytes.size() < 2 ? -1 : qFromLittleEndian<qint16>(bytes.constData());
+    const int count = int(std::clamp<qsizetype>(stated, 0, qMax<qsizetype>(0, bytes.size() - 2) / kRecordBytes));
+    if (count != stated && error) *error = QStringLiteral("Setting.vq 文件不完整");
     auto record = [&](int i) { return bytes.constData() + 2 + qsizetype(i) * kRecordBytes; };
     // Older installations wrote GBK, earlier builds of this program UTF-8: decided once for
     // all the texts of the file, which tells more than one short name.

@@ -3,8 +3,6 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 namespace core {
 
 // A named, stored number range.
@@ -41,8 +39,9 @@ public:
     qsizetype find(const QString& name) const;
 
     QByteArray toBytes() const;
-    // Reads `count` records; bytes behind them are ignored. Nothing on error.
-    static std::optional<NumberProjects> fromBytes(const QByteArray& bytes, QString* error);
+    // Reads `count` records; bytes behind them are ignored. A damaged file (a count that is
+    // negative or larger than the file) gives the whole records it holds, and the reason.
+    static NumberProjects fromBytes(const QByteArray& bytes, QString* error);
 
 private:
     QList<NumberProject> items_;

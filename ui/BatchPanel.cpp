@@ -23,6 +23,9 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <climits>
+
 namespace ui {
 
 using core::MsgIcon;
@@ -32,8 +35,9 @@ namespace {
 const QString kMultiBatchFile = QStringLiteral("DuoPiChiSet.dat");
 const QString kCompositeFile = QStringLiteral("FuHeSet.dat");
 
+// Numbers restored from files may lie beyond an int: they count as its bounds.
 int Rounded(const QString& text) {
-    return int(core::RoundHalfEven(core::LeadingNumber(text)));
+    return int(std::clamp(core::RoundHalfEven(core::LeadingNumber(text)), double(INT_MIN), double(INT_MAX)));
 }
 
 QString Now() {

@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace ui {
 
 using core::MsgIcon;
@@ -483,14 +485,15 @@ void Form1::placeWindow(const QString& commandLine) {
         move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
         return;
     }
-    // Left and top in twips, kept at least 800 and 600 twips inside the screen.
+    // Left and top in twips.
     const QStringList parts = commandLine.split(u' ');
     double left = core::LeadingNumber(parts.value(0));
     double top = core::LeadingNumber(parts.value(1));
     const double screenW = ToTwips(screen.width());
     const double screenH = ToTwips(screen.height());
-    if (left >= screenW - 800) left = screenW - 800;
-    if (top >= screenH - 600) top = screenH - 600;
+    // Any number stays on the screen: 800 twips of the window at least inside it, its top edge not above it.
+    left = std::clamp(left, 800.0 - ToTwips(width()), screenW - 800);
+    top = std::clamp(top, 0.0, screenH - 600);
     commandLinePosition_ = QPoint(ToPixels(left), ToPixels(top));
     move(*commandLinePosition_);
 }

@@ -293,7 +293,6 @@ private:
     // The display height the view can show with the whole window on the screen.
     int fittingDisplayHeight(int h, bool advanced) const;
     void showDisplayHeight(int h);
-    void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
                             std::optional<core::MsgResult> defaultButton = std::nullopt);
 
@@ -311,6 +310,7 @@ private:
     class Form状态提示* statusPopup_;
     std::optional<platform::WordDocument> wordDoc_;
     core::MainSettings mainSettings_;
+    QStringList unreadSettings_; // settings files that were there but could not be read
     bool exiting_ = false;
     bool flashShowsRolling_ = false;
     std::optional<QPoint> commandLinePosition_;

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <optional>
+
 namespace ui {
 
 namespace {
@@ -44,9 +46,15 @@ void Form1::SaveTextColors() {
 
 void Form1::LoadTextColors() {
     const QStringList lines = core::ReadTextFile(state_.AppFolder + kColourFile).split(QStringLiteral("\r\n"));
-    if (lines.size() >= 2) {
-        state_.RollingColor = quint32(core::LeadingNumber(lines[0]));
-        state_.FlashColor = quint32(core::LeadingNumber(lines[1]));
+    // A number that is no colour (below 0, above white) counts as a failed file.
+    auto colour = [&](int line) {
+        const double v = lines.size() >= 2 ? core::LeadingNumber(lines[line]) : -1;
+        return v >= 0 && v <= 0xFFFFFF ? std::optional<quint32>(quint32(v)) : std::nullopt;
+    };
+    const std::optional<quint32> rolling = colour(0), flash = colour(1);
+    if (rolling && flash) {
+        state_.RollingColor = *rolling;
+        state_.FlashColor = *flash;
     } else {
         state_.RollingColor = kDefaultRolling;
         state_.FlashColor = kDefaultFlash;

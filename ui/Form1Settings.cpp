@@ -38,11 +38,6 @@ template <size_t N> qint16 CheckedIndex(const std::array<QRadioButton*, N>& opti
 
 } // namespace
 
-void Form1::saveBlockList() {
-    platform::WriteFileAtomically(state_.AppFolder + QStringLiteral("pingbi.dat"), platform::WriteRtf(*RichTextBox屏蔽列表->document()),
-               nullptr);
-}
-
 void Form1::loadBlockList() {
     QFile f(state_.AppFolder + QStringLiteral("pingbi.dat"));
     if (!f.open(QIODevice::ReadOnly)) return;
@@ -53,12 +48,6 @@ void Form1::loadBlockList() {
 }
 
 void Form1::SaveSettings() {
-    QString error;
-    if (!platform::WriteFileAtomically(state_.AppFolder + QLatin1String(core::NumberProjects::kFileName), NumberProjects.toBytes(),
-                    &error)) {
-        message(QStringLiteral("保存设置时遇到错误！") + error, core::MsgIcon::Critical);
-        return;
-    }
     core::MainSettings& s = mainSettings_;
     s.DrawCount = Frame批量抽取->Text要出多少个号码->text();
     s.PerRow = Frame批量抽取->Text每行放多少个号码->text();
@@ -76,35 +65,55 @@ void Form1::SaveSettings() {
     s.AdvancedViewTag = Command显示批量抽取->property("Tag").toString();
     s.DisplayHeight = qint16(DisplayHeight);
     s.SavedAt = QDateTime::currentDateTime();
-    core::WriteTextFile(s.toText(), state_.AppFolder + QLatin1String(core::MainSettings::kFileName));
-    core::WriteTextFile(Image声音控制->property("Tag").toString(), state_.AppFolder + QStringLiteral("SoundSet.dat"));
-    saveBlockList();
-    core::WriteTextFile(state_.LockPassword.fileText(),
-                        state_.AppFolder + QLatin1String(core::LockPassword::kFileName));
-    core::WriteTextFile(QString::number(state_.LockState), state_.AppFolder + QStringLiteral("LockState.dat"));
+    // Every file is tried, a failed one keeps its old content, and the user hears of each failure once.
+    QStringList failed;
+    auto save = [&](const QString& name, const QByteArray& bytes) {
+        if (unreadSettings_.contains(name)) return; // what could not be read is kept, not replaced by defaults
+        QString error;
+        if (!platform::WriteFileAtomically(state_.AppFolder + name, bytes, &error)) failed << name + u' ' + error;
+    };
+    auto saveText = [&](const QString& name, const QString& text) {
+        if (unreadSettings_.contains(name)) return;
+        QString error;
+        if (!core::WriteTextFile(text, state_.AppFolder + name, &error)) failed << name + u' ' + error;
+    };
+    save(QLatin1String(core::NumberProjects::kFileName), NumberProjects.toBytes());
+    saveText(QLatin1String(core::MainSettings::kFileName), s.toText());
+    saveText(QStringLiteral("SoundSet.dat"), Image声音控制->property("Tag").toString());
+    save(QStringLiteral("pingbi.dat"), platform::WriteRtf(*RichTextBox屏蔽列表->document()));
+    saveText(QLatin1String(core::LockPassword::kFileName), state_.LockPassword.fileText());
+    saveText(QStringLiteral("LockState.dat"), QString::number(state_.LockState));
+    if (!failed.isEmpty())
+        message(QStringLiteral("保存设置时遇到错误！") + failed.join(QStringLiteral("\n")), core::MsgIcon::Critical);
 }
 
 void Form1::LoadSettings() {
-    QFile projects(state_.AppFolder + QLatin1String(core::NumberProjects::kFileName));
-    if (!projects.exists()) return;
-    QString error;
-    std::optional<core::NumberProjects> read;
-    if (projects.open(QIODevice::ReadOnly))
-        read = core::NumberProjects::fromBytes(projects.readAll(), &error);
-    else
-        error = projects.errorString();
-    if (!read) {
-        message(QStringLiteral("读取设置时遇到错误！") + error, core::MsgIcon::Critical);
-        return;
+    // A file that is there but cannot be read is left alone at the next save.
+    unreadSettings_.clear();
+    for (const QString name :
+         {QLatin1String(core::NumberProjects::kFileName), QLatin1String(core::MainSettings::kFileName),
+          QLatin1String("SoundSet.dat"), QLatin1String("pingbi.dat"), QLatin1String(core::LockPassword::kFileName),
+          QLatin1String("LockState.dat")}) {
+        QFile f(state_.AppFolder + name);
+        if (f.exists() && !f.open(QIODevice::ReadOnly)) unreadSettings_ << name;
     }
-    NumberProjects = *read;
-    Combo项目->clear();
-    for (qsizetype i = 0; i < NumberProjects.size(); ++i)
-        Combo项目->addItem(NumberProjects[i].Name);
-    Combo项目->setEditText(QStringLiteral("选择项目"));
+    // A damaged or missing file stops nothing: each of the others still loads, so the next save
+    // keeps them.
+    QFile projects(state_.AppFolder + QLatin1String(core::NumberProjects::kFileName));
+    if (projects.exists()) {
+        QString error;
+        if (projects.open(QIODevice::ReadOnly))
+            NumberProjects = core::NumberProjects::fromBytes(projects.readAll(), &error);
+        else
+            error = projects.errorString();
+        if (!error.isEmpty()) message(QStringLiteral("读取设置时遇到错误！") + error, core::MsgIcon::Critical);
+        Combo项目->clear();
+        for (qsizetype i = 0; i < NumberProjects.size(); ++i)
+            Combo项目->addItem(NumberProjects[i].Name);
+        Combo项目->setEditText(QStringLiteral("选择项目"));
+    }
 
     const QString mainPath = state_.AppFolder + QLatin1String(core::MainSettings::kFileName);
-    if (!QFile::exists(mainPath)) return;
     // Read line by line: an empty first line must not move the others up.
     const core::MainSettings s = core::MainSettings::fromLines(core::ReadTextLines(mainPath));
     mainSettings_ = s;

@@ -1,6 +1,7 @@
 #include "core/RunHistory.h"
 
 #include "ProgramFolder.h"
+#include "WriteLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -160,6 +161,37 @@ private slots:
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
         QCOMPARE(h.count(), 1);
+    }
+
+    // A disk that fills up at the n-th byte: no history file, the records stay pending for the next save.
+    void fullDiskKeepsTheRecordsPending_data() {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("no byte") << 0;
+        QTest::newRow("first line") << 40;
+        QTest::newRow("all but the last byte") << 103; // two lines of 51 bytes and the final CR LF
+    }
+    void fullDiskKeepsTheRecordsPending() {
+        QFETCH(int, limit);
+        ProgramFolder folder;
+        core::RunHistory h;
+        h.append(QStringLiteral("抽数字"), QStringLiteral("p"), QStringLiteral("1"), kTime);
+        h.append(QStringLiteral("抽数字"), QStringLiteral("p"), QStringLiteral("2"), kTime);
+        QVERIFY(limit < h.fileText().toUtf8().size() + 2); // the limit cuts the file
+        core::RunHistory::SaveResult r;
+        {
+            WriteLimit full(limit);
+            r = h.save(folder.path(), kTime);
+        }
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(h.count(), 2);
+        const QDir dir(folder.file(QStringLiteral("历史记录")));
+        QVERIFY(dir.entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(h.save(folder.path(), kTime).ok);
+        QCOMPARE(h.count(), 0);
+        const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(folder.read(QStringLiteral("历史记录/") + files[0]).size(), 104);
     }
 
     void nothingPendingIsNoFailure() {

@@ -4,6 +4,7 @@
 #include "platform/office/ZipArchive.h"
 
 #include "FormatSummary.h"
+#include "WriteLimit.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -21,6 +22,11 @@ Q_DECLARE_METATYPE(platform::DocxRun)
 namespace {
 
 const QString kW = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // "text[summary]" for every fragment of the document, blocks separated by '|'.
 QString Fragments(const QTextDocument& doc) {
@@ -335,6 +341,40 @@ private slots:
         QCOMPARE(doc.rowCount(), 0);
         QCOMPARE(doc.columnCount(), 0);
         QCOMPARE(doc.text(0, 0), QString());
+    }
+
+    // A disk that fills up at the n-th byte keeps the old document and says why.
+    void fullDiskKeepsTheOldDocument_data() {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("no byte") << 0;
+        QTest::newRow("first byte") << 1;
+        QTest::newRow("half") << -2;
+        QTest::newRow("all but the last byte") << -1;
+    }
+    void fullDiskKeepsTheOldDocument() {
+        QFETCH(int, limit);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old.docx");
+        DocxWriter old;
+        old.addParagraph("old");
+        QVERIFY(old.save(path));
+        const QByteArray oldBytes = Read(path);
+        DocxWriter w;
+        for (int i = 0; i < 50; ++i)
+            w.addParagraph(QString("新的段落 %1").arg(i));
+        const qint64 size = QFileInfo(save(w)).size();
+        if (limit == -1) limit = int(size - 1);
+        if (limit == -2) limit = int(size / 2);
+        QString error;
+        bool ok;
+        {
+            WriteLimit full(limit);
+            ok = w.save(path, &error);
+        }
+        QVERIFY(!ok);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(Read(path), oldBytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.docx"});
     }
 
     void openFails_data() {

@@ -86,6 +86,14 @@ private slots:
         QTest::newRow("too few candidates") << "61"
                                             << "3"
                                             << "候选列表中数量已经不足61！\r\n清除被屏蔽了的名单？重置候选列表？";
+        // Counts restored from a file may lie beyond an int: they count as its bounds.
+        QTest::newRow("count beyond an int")
+            << "99999999999"
+            << "3"
+            << "候选列表中数量已经不足2147483647！\r\n清除被屏蔽了的名单？重置候选列表？";
+        QTest::newRow("per row below an int") << "3"
+                                              << "-99999999999"
+                                              << "必须设置一个大于等于1的整数！";
     }
     void refusals() {
         QFETCH(QString, count);

@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "core/StoredColor.h"
 
 namespace {
 
@@ -16,6 +17,31 @@ private slots:
         QCOMPARE(TextColour(f.form->Label结果), QColor(255, 255, 255));
         QCOMPARE(TextColour(f.form->Label结果2), QColor(255, 0, 0));
         QCOMPARE(f.folder.read(QStringLiteral("TXTColorSet.dat")), QByteArray("16777215\r\n255\r\n"));
+    }
+
+    // A number that is no colour counts as a failed file: the defaults come back and are written.
+    void colourFileValues_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<quint32>("rolling");
+        QTest::addColumn<quint32>("flash");
+        QTest::newRow("valid") << QByteArray("65280\r\n0\r\n") << 65280u << 0u;
+        QTest::newRow("white and black bounds") << QByteArray("16777215\r\n0") << 16777215u << 0u;
+        QTest::newRow("negative") << QByteArray("-1\r\n0\r\n") << 16777215u << 255u;
+        QTest::newRow("too large") << QByteArray("0\r\n99999999999\r\n") << 16777215u << 255u;
+        QTest::newRow("just beyond white") << QByteArray("16777216\r\n0\r\n") << 16777215u << 255u;
+    }
+    void colourFileValues() {
+        QFETCH(QByteArray, file);
+        QFETCH(quint32, rolling);
+        QFETCH(quint32, flash);
+        Fixture f({}, false);
+        f.folder.write(QStringLiteral("TXTColorSet.dat"), file);
+        f.load();
+        QCOMPARE(f.state.RollingColor, rolling);
+        QCOMPARE(f.state.FlashColor, flash);
+        QCOMPARE(TextColour(f.form->Label结果), core::FromStoredColor(rolling));
+        if (rolling == 16777215u && flash == 255u)
+            QCOMPARE(f.folder.read(QStringLiteral("TXTColorSet.dat")), QByteArray("16777215\r\n255\r\n"));
     }
 
     void blinkAlternates() {

@@ -380,6 +380,26 @@ private slots:
         QCOMPARE(form.pos(), QPoint(left, top));
     }
 
+    // Numbers far outside the screen (or beyond an int) still leave the window on the screen.
+    void farCommandLinePositionsStayOnTheScreen_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::newRow("far above and left") << "-99999999999 -99999999999";
+        QTest::newRow("far below and right") << "99999999999 99999999999";
+        QTest::newRow("beyond double") << "-1e400 1e400";
+        QTest::newRow("just left") << "-20000 100";
+    }
+    void farCommandLinePositionsStayOnTheScreen() {
+        QFETCH(QString, commandLine);
+        Fixture f({}, false);
+        ui::Form1 form(f.state, f.dialogs, f.rng);
+        QVERIFY(form.Form_Load(commandLine));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(form.x() + form.width() >= 800 / 15);
+        QVERIFY(form.x() <= screen.width() - 800 / 15);
+        QVERIFY(form.y() >= 0);
+        QVERIFY(form.y() <= screen.height() - 600 / 15);
+    }
+
     void unknownOptionIsReported() {
         Fixture f({}, false);
         f.folder.write(QStringLiteral("GeneralSet.dat"),

@@ -1,4 +1,8 @@
 #include "Form1Fixture.h"
+#include "WriteLimit.h"
+#include "core/LockPassword.h"
+#include "core/TextFiles.h"
+#include "ui/BatchPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -149,6 +153,101 @@ private slots:
         QCOMPARE(f.form->Combo选择姓名文件->currentText(), reopened);
         // Each file holds the name it was written under, so the list shows which file was read.
         QCOMPARE(f.form->candidates().texts(), QStringList{chosen});
+    }
+
+    // A damaged or missing settings file must not wipe the others at the next exit: the
+    // password, the lock, the block list and the readable projects are still there.
+    void damagedSettingsKeepTheOthers_data() {
+        QTest::addColumn<QByteArray>("projects"); // null: no "Setting.vq"
+        QTest::addColumn<bool>("mainSettings");
+        QTest::addColumn<QStringList>("projectsAfter");
+        core::NumberProjects two;
+        two.append({QStringLiteral("高二年级一班数学兴趣"), 1, 60, 1, QStringLiteral("3")});
+        two.append({QStringLiteral("二班"), 1, 50, 1, QString()});
+        const QByteArray records = two.toBytes().mid(2);
+        const QStringList names{"高二年级一班数学兴趣", "二班"};
+        QTest::newRow("count larger than the file") << QByteArray("\x03\x00", 2) + records << true << names;
+        QTest::newRow("negative count") << QByteArray("\xFF\xFF") + records << true << QStringList();
+        QTest::newRow("projects file missing") << QByteArray() << true << QStringList();
+        QTest::newRow("main settings missing") << QByteArray("\x02\x00", 2) + records << false << names;
+    }
+    void damagedSettingsKeepTheOthers() {
+        QFETCH(QByteArray, projects);
+        QFETCH(bool, mainSettings);
+        QFETCH(QStringList, projectsAfter);
+        Fixture f({}, false);
+        if (!projects.isNull()) f.folder.write(QStringLiteral("Setting.vq"), projects);
+        if (mainSettings) f.folder.write(QStringLiteral("SettingA.vq"), "5\r\n2\r\n");
+        f.folder.write(QStringLiteral("zmkm.dat"), "secret\r\n");
+        f.folder.write(QStringLiteral("LockState.dat"), "1\r\n");
+        f.folder.write(QStringLiteral("pingbi.dat"), "张三\r\n李四");
+        f.load();
+        QVERIFY(f.form->menu锁定->isChecked());
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QStringLiteral("张三\n李四"));
+        QCOMPARE(f.form->Combo项目->count(), projectsAfter.size());
+
+        f.restart();
+        QVERIFY(f.form->menu锁定->isChecked());
+        QCOMPARE(f.folder.read(QStringLiteral("LockState.dat")), QByteArray("1\r\n"));
+        QVERIFY(core::LockPassword::fromFileText(core::ReadTextFile(f.folder.file(QStringLiteral("zmkm.dat"))))
+                    .matches(QStringLiteral("secret")));
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), QStringLiteral("张三\n李四"));
+        QStringList names;
+        for (int i = 0; i < f.form->Combo项目->count(); ++i)
+            names << f.form->Combo项目->itemText(i);
+        QCOMPARE(names, projectsAfter);
+        if (mainSettings) QCOMPARE(f.form->Frame批量抽取->Text要出多少个号码->text(), QStringLiteral("5"));
+    }
+
+    // A disk that fills up during the exit: every file saved before stays as it was, the draws stay
+    // pending, and the user is told.
+    void fullDiskAtExit_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("historyFails");
+        QTest::newRow("no byte") << 0 << true;
+        QTest::newRow("some bytes") << 30 << true;
+        QTest::newRow("room for two projects") << 2 + 2 * 544 << false;
+    }
+    void fullDiskAtExit() {
+        QFETCH(int, limit);
+        QFETCH(bool, historyFails);
+        Fixture f;
+        AddProject(f, QStringLiteral("一班"), QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("1"),
+                   QString());
+        AddProject(f, QStringLiteral("二班"), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("1"), QString());
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("张三"));
+        f.restart();
+        const QStringList files{"Setting.vq", "SettingA.vq", "pingbi.dat", "zmkm.dat", "LockState.dat", "SoundSet.dat"};
+        QList<QByteArray> before;
+        for (const QString& file : files)
+            before << f.folder.read(file);
+        AddProject(f, QStringLiteral("三班"), QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("1"), QString());
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("李四"));
+        f.draw();
+        f.draw();
+        {
+            WriteLimit full(limit);
+            f.form->CommandExit_Click();
+        }
+        QCOMPARE(f.folder.read(QStringLiteral("Setting.vq")), before[0]);
+        for (int i = 0; i < files.size(); ++i)
+            QVERIFY2(f.folder.read(files[i]) == before[i] || limit > 0, qPrintable(files[i]));
+        // What was written is whole: the main settings have all their lines, the block list one of its texts.
+        QCOMPARE(core::ReadTextLines(f.folder.file(QStringLiteral("SettingA.vq"))).size(), 17);
+        QCOMPARE(f.state.History.count(), historyFails ? 2 : 0);
+        QCOMPARE(f.historyFiles().isEmpty(), historyFails);
+        const QStringList texts = f.dialogs.texts();
+        QCOMPARE(std::any_of(texts.cbegin(), texts.cend(),
+                             [](const QString& t) { return t.startsWith(QStringLiteral("保存抽取历史记录失败：")); }),
+                 historyFails);
+        QVERIFY(std::any_of(texts.cbegin(), texts.cend(), [](const QString& t) {
+            return t.startsWith(QStringLiteral("保存设置时遇到错误！")) && t.contains(QStringLiteral("Setting.vq"));
+        }));
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QCOMPARE(f.form->Combo项目->count(), 2);
+        QVERIFY(QStringList({"张三", "李四"}).contains(f.form->RichTextBox屏蔽列表->toPlainText()));
     }
 
     void addingAProjectAsksWithRememberedDefaults() {
