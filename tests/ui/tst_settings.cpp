@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "core/TextFiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -68,6 +69,24 @@ private slots:
         QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText(), drawn + u'\n' + blocked);
         QCOMPARE(ColorOfLine(f.form->RichTextBox屏蔽列表, 0), QColor(255, 0, 0));
         QCOMPARE(ColorOfLine(f.form->RichTextBox屏蔽列表, 1), QColor(0, 0, 255));
+    }
+
+    // A file name with line breaks is never offered, so it can never shift the lines of "SettingA.vq".
+    void aNameWithLineBreaksCannotShiftTheSettings() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/一\n1\n2.txt"), "x\r\n"); // sorts first
+        f.folder.write(QStringLiteral("文本[姓名]文件/乙.txt"), "x\r\n");
+        f.form->Option抽取方式_Click(1);
+        f.form->Combo选择姓名文件->setCurrentIndex(0);
+        f.form->Combo选择姓名文件_Click();
+        f.form->menu_文字对齐_sub_Click(0);
+        f.restart();
+        const QStringList lines = core::ReadTextLines(f.folder.file(QStringLiteral("SettingA.vq")));
+        QCOMPARE(lines.size(), 17);
+        QCOMPARE(lines[11], QStringLiteral("乙.txt"));
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), QStringLiteral("乙.txt"));
+        QVERIFY(!f.form->Check自动排除已抽2->isChecked());
+        QCOMPARE(f.form->Label结果->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     }
 
     void restoredFileThatIsGoneShowsNothing() {
