@@ -296,6 +296,27 @@ private slots:
         QCOMPARE(f.folder.read(QStringLiteral("LockState.dat")), QByteArray("0\r\n"));
     }
 
+    // A password file with a count the program never writes is damaged: the attempt is refused at once,
+    // the lock stays, and the file is kept for the user to remove.
+    void lockedStartWithADamagedPasswordFile() {
+        Fixture f({}, false);
+        f.load();
+        f.form->CommandExit_Click();
+        f.folder.write(QStringLiteral("LockState.dat"), "1\r\n");
+        const QByteArray damaged = "pbkdf2-sha256$2147483647$00112233445566778899aabbccddeeff$" + QByteArray(64, '0');
+        f.folder.write(QStringLiteral("zmkm.dat"), damaged + "\r\n");
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QVERIFY(f.form->menu锁定->isChecked());
+        f.dialogs.inputAnswers << QStringLiteral("secret");
+        f.form->menu锁定->trigger();
+        QCOMPARE(f.dialogs.texts(), QStringList{"密码错误！"});
+        QVERIFY(f.form->menu锁定->isChecked());
+        f.form->CommandExit_Click();
+        QCOMPARE(f.folder.read(QStringLiteral("zmkm.dat")), damaged + "\r\n");
+    }
+
     void lockingAsksForANewPassword() {
         Fixture f;
         f.dialogs.inputAnswers << QStringLiteral("a") << QStringLiteral("b");
