@@ -12,6 +12,9 @@ namespace core {
 // doubles and turned into text only when shown, so ten million entries fit.
 class CandidateList : public QAbstractListModel {
 public:
+    // Characters of a candidate a list shows; a longer one ends in an ellipsis there.
+    static constexpr qsizetype kShownLength = 200;
+
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;

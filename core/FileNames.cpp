@@ -21,7 +21,12 @@ QString SanitizeFileName(const QString& text) {
     return out;
 }
 
+bool FitsOneLine(const QString& name) {
+    return !name.contains(u'\r') && !name.contains(u'\n');
+}
+
 bool IsPlainFileName(const QString& name) {
+    if (!FitsOneLine(name)) return false;
     const QString t = name.trimmed();
     if (t.isEmpty() || t.contains(u'/') || t.contains(u'\\')) return false;
     return !std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'.'; });

@@ -9,7 +9,11 @@ QString StripExtension(const QString& name);
 // Replaces / \ : * ? " < > | by "-".
 QString SanitizeFileName(const QString& text);
 
-// True for a name that stays a plain file inside its folder: not blank, no folder separator, not only dots.
+// True for a name that can be stored as one line of a settings file: no CR, no LF.
+bool FitsOneLine(const QString& name);
+
+// True for a name that stays a plain file inside its folder and fits one line:
+// not blank, no folder separator, not only dots, no line break.
 bool IsPlainFileName(const QString& name);
 
 // Removes trailing blanks and the fill characters 0 and 255.

@@ -11,6 +11,10 @@ namespace {
 
 const QString kScheme = QStringLiteral("pbkdf2-sha256");
 constexpr int kIterations = 20000;
+// The counts a file may hold: the one written now, up to five times it. Any
+// other count makes the file damaged, so no file can make an attempt take minutes.
+constexpr int kMinIterations = kIterations;
+constexpr int kMaxIterations = 5 * kIterations;
 
 QByteArray Pbkdf2(const QByteArray& password, const QByteArray& salt, int iterations) {
     // One block of PBKDF2 with HMAC-SHA256 gives a 32-byte key.
@@ -39,8 +43,11 @@ bool LockPassword::matches(const QString& typed) const {
     if (!IsDigest(stored_)) return typed == stored_;
     const QStringList parts = stored_.split(u'$');
     if (parts.size() != 4) return false;
+    bool ok = false;
+    const int iterations = parts[1].toInt(&ok);
+    if (!ok || iterations < kMinIterations || iterations > kMaxIterations) return false;
     const QByteArray salt = QByteArray::fromHex(parts[2].toLatin1());
-    return Pbkdf2(typed.toUtf8(), salt, parts[1].toInt()).toHex() == parts[3].toLatin1();
+    return Pbkdf2(typed.toUtf8(), salt, iterations).toHex() == parts[3].toLatin1();
 }
 
 void LockPassword::set(const QString& plain) {

@@ -5,7 +5,9 @@ namespace core {
 
 // The lock password, kept in "zmkm.dat" as a salted PBKDF2-SHA256 digest.
 // A file holding the plain password, as older installations wrote it, is
-// still accepted; the next save replaces it with the digest.
+// still accepted; the next save replaces it with the digest. A damaged digest
+// (wrong fields, or an iteration count the program never writes) is kept as it
+// is and matches no password.
 class LockPassword {
 public:
     static constexpr const char* kFileName = "zmkm.dat";

@@ -272,6 +272,8 @@ private:
     QString currentModeCaption() const;
     QString currentSource() const;
     QStringList blockListLines() const;
+    // Says once per folder and run that the files of these names are not listed.
+    void warnUnlistedNames(const QString& folder, QStringList names);
     // Warns when there is nothing to draw from; true when the list is empty.
     bool warnIfNoCandidates();
     // False when the list already holds the line.
@@ -307,6 +309,7 @@ private:
     std::function<void(int)> openPrintWindow_;
     std::function<void()> openFullScreen_;
     QString importFilter_;
+    QStringList foldersWarned_;
     class Form状态提示* statusPopup_;
     std::optional<platform::WordDocument> wordDoc_;
     core::MainSettings mainSettings_;

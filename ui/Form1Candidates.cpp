@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/CandidateSources.h"
+#include "core/FileNames.h"
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
 #include "ui/BatchPanel.h"
@@ -105,15 +106,33 @@ void Form1::Option抽取方式_Click(int index) {
         const QStringList patterns = index == 1 ? QStringList{QStringLiteral("*.txt")}
                                                 : QStringList{QStringLiteral("*.doc"), QStringLiteral("*.docx")};
         const QStringList names = QDir(folder).entryList(patterns, QDir::Files | QDir::Hidden, QDir::Name);
-        for (const QString& name : names)
-            if (index == 1 || !name.contains(u'~')) Combo选择姓名文件->addItem(name); // "~" marks a lock file
+        QStringList unlisted;
+        for (const QString& name : names) {
+            // A name with a line break could not be stored as one line of the settings.
+            if (!core::FitsOneLine(name))
+                unlisted << name;
+            else if (index == 1 || !name.contains(u'~')) // "~" marks a lock file
+                Combo选择姓名文件->addItem(name);
+        }
         Combo选择姓名文件->setCurrentIndex(-1);
+        warnUnlistedNames(folder, unlisted);
     }
     CommandReset_Click();
 }
 
 void Form1::Combo选择姓名文件_Click() {
     CommandReset_Click();
+}
+
+void Form1::warnUnlistedNames(const QString& folder, QStringList names) {
+    if (names.isEmpty() || foldersWarned_.contains(folder)) return;
+    foldersWarned_ << folder;
+    for (QString& name : names)
+        name.replace(QStringLiteral("\r\n"), QStringLiteral("↵")).replace(u'\r', u'↵').replace(u'\n', u'↵');
+    message(QStringLiteral("文件夹") + QDir::toNativeSeparators(folder) +
+                QStringLiteral("中有名称含换行的文件，不能列入文件列表，请给它们改名：\r\n") +
+                names.join(QStringLiteral("\r\n")),
+            core::MsgIcon::Exclamation);
 }
 
 QStringList Form1::blockListLines() const {

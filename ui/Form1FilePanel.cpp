@@ -94,6 +94,10 @@ void Form1::Command增加文件_Click() {
         if (dialog.Form_Load()) ShowWhileHidden(this, &dialog);
         return;
     }
+    if (!core::FitsOneLine(bare)) {
+        message(QStringLiteral("文件名含有换行，不能导入。请给文件改名后再导入。"), MsgIcon::Critical);
+        return;
+    }
     const QString target = modeFolder() + bare;
     if (QFileInfo::exists(target) &&
         message(QStringLiteral("文件") + QDir::toNativeSeparators(target) + QStringLiteral("已经存在，覆盖？"),

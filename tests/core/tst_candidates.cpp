@@ -194,6 +194,36 @@ private slots:
         for (int c : orders)
             QVERIFY2(qAbs(double(c) / n - 1.0 / 6) < 0.01, qPrintable(QString::number(c)));
     }
+
+    // A list view measures and elides its texts on every paint: a candidate of
+    // megabytes is shown cut there, and stays whole for the draw.
+    void longTextIsShownCut_data() {
+        const qsizetype n = core::CandidateList::kShownLength;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString atLimit(n, u'x');
+        QTest::newRow("at the limit") << atLimit << atLimit;
+        QTest::newRow("one more") << atLimit + u'y' << QString(n, u'x') + QChar(0x2026);
+        QTest::newRow("a million characters") << QString(1'000'000, u'张') << QString(n, u'张') + QChar(0x2026);
+        // U+20BB7 is two UTF-16 units; the cut never splits it.
+        const QString pair = QString::fromUcs4(U"\U00020BB7");
+        QTest::newRow("a pair across the cut")
+            << QString(n - 1, u'a') + pair + u'b' << QString(n - 1, u'a') + QChar(0x2026);
+    }
+    void longTextIsShownCut() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        core::CandidateList list;
+        list.setTexts({QStringLiteral("a"), text});
+        const QModelIndex row = list.index(1);
+        QCOMPARE(list.data(row, Qt::DisplayRole).toString(), shown);
+        QCOMPARE(list.data(row, Qt::ToolTipRole).toString(), shown);
+        QCOMPARE(list.text(1), text);
+        QCOMPARE(list.texts().last(), text);
+        list.removeAt(0);
+        QRandomGenerator rng(1);
+        QCOMPARE(list.pick(rng), text);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCandidates)

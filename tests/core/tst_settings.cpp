@@ -281,6 +281,39 @@ private slots:
         b.set(QStringLiteral("same"));
         QVERIFY(a.fileText() != b.fileText()); // salted
     }
+
+    // Only the iteration counts the program writes are accepted, so no file can make an unlock
+    // attempt take minutes; any other count is a damaged file that no password opens.
+    void lockPasswordIterations_data() {
+        QTest::addColumn<QString>("iterations");
+        QTest::addColumn<QString>("digest"); // of "secret" with that count, where there is one
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("as written") << "20000"
+                                    << "ce18ce950732e5b60c9b0bdc9a7cb74a9d3d3e0ebd57a10977bac315f77c28a4" << true;
+        QTest::newRow("highest") << "100000"
+                                 << "f92d0c0b7758f48a976587412c2bf21b7f1dae21875133fda2983fa4cbf1ea9d" << true;
+        QTest::newRow("one above") << "100001"
+                                   << "bad84d5c6e745af8f70052692b8e12d4aad8486164cdd48568af221fc0452913" << false;
+        QTest::newRow("one below") << "19999"
+                                   << "c6ee74e54fb126e245793d4a2e76a636e6be70991c325f70bed35ed34042683f" << false;
+        QTest::newRow("two million") << "2000000"
+                                     << "82279731c9c0246e9afbe0a19f3452c96d1e54a11f02d39c9647961b13cbe40f" << false;
+        QTest::newRow("max int") << "2147483647" << QString(64, u'0') << false;
+        QTest::newRow("negative") << "-20000" << QString(64, u'0') << false;
+        QTest::newRow("not a number") << "many" << QString(64, u'0') << false;
+    }
+    void lockPasswordIterations() {
+        QFETCH(QString, iterations);
+        QFETCH(QString, digest);
+        QFETCH(bool, accepted);
+        const QString text = QStringLiteral("pbkdf2-sha256$") + iterations +
+                             QStringLiteral("$00112233445566778899aabbccddeeff$") + digest;
+        const core::LockPassword stored = core::LockPassword::fromFileText(text);
+        QVERIFY(stored.isSet());
+        QCOMPARE(stored.matches(QStringLiteral("secret")), accepted);
+        QVERIFY(!stored.matches(QStringLiteral("other")));
+        QCOMPARE(stored.fileText(), text); // a damaged file is kept as it is, never silently replaced
+    }
 };
 
 QTEST_APPLESS_MAIN(TestSettings)

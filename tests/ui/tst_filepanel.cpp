@@ -82,6 +82,7 @@ private slots:
         QTest::newRow("backslash") << "a\\b";
         QTest::newRow("dots") << "..";
         QTest::newRow("blanks") << "   ";
+        QTest::newRow("line break") << "甲\n1"; // it could not be stored as one line of the settings
     }
     void unsafeNamesAreRefused() {
         QFETCH(QString, name);
@@ -93,6 +94,54 @@ private slots:
         QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
         QCOMPARE(f.form->Combo选择姓名文件->count(), 0);
         QCOMPARE(QDir(f.folder.file(QStringLiteral("文本[姓名]文件"))).entryList(QDir::Files).size(), 0);
+    }
+
+    // A name that cannot stand as line 12 of "SettingA.vq" is never offered; the folder's other files are.
+    void namesWithLineBreaksAreNotListed_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("bad");
+        QTest::addColumn<QString>("shown"); // as the message names it
+        QTest::addColumn<QString>("good");
+        QTest::newRow("line feeds") << 1 << QStringLiteral("甲\n1\n2.txt") << QStringLiteral("甲↵1↵2.txt")
+                                    << QStringLiteral("乙.txt");
+        QTest::newRow("carriage return") << 1 << QStringLiteral("甲\r1.txt") << QStringLiteral("甲↵1.txt")
+                                         << QStringLiteral("乙.txt");
+        QTest::newRow("question bank") << 2 << QStringLiteral("题\r\n库.docx") << QStringLiteral("题↵库.docx")
+                                       << QStringLiteral("题库.docx");
+    }
+    void namesWithLineBreaksAreNotListed() {
+        QFETCH(int, mode);
+        QFETCH(QString, bad);
+        QFETCH(QString, shown);
+        QFETCH(QString, good);
+        Fixture f;
+        const QString folder = mode == 1 ? QStringLiteral("文本[姓名]文件/") : QStringLiteral("题目文件/");
+        f.folder.write(folder + bad, "x\r\n");
+        f.folder.write(folder + good, "x\r\n");
+        f.form->Option抽取方式_Click(mode);
+        QCOMPARE(Items(f.form->Combo选择姓名文件), QStringList{good});
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Exclamation);
+        QCOMPARE(f.dialogs.messages[0].text,
+                 QStringLiteral("文件夹") + f.folder.file(folder) +
+                     QStringLiteral("中有名称含换行的文件，不能列入文件列表，请给它们改名：\r\n") + shown);
+        // Said once: switching back and forth lists the folder again without a second message.
+        f.form->Option抽取方式_Click(0);
+        f.form->Option抽取方式_Click(mode);
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(Items(f.form->Combo选择姓名文件), QStringList{good});
+    }
+
+    void importRefusesANameWithALineBreak() {
+        Fixture f;
+        QTemporaryDir outside;
+        f.form->Option抽取方式_Click(1);
+        f.dialogs.fileAnswers << OutsideFile(outside, QStringLiteral("五\n班.txt"), "甲\r\n");
+        f.form->Command增加文件_Click();
+        QCOMPARE(f.dialogs.texts(), QStringList{"文件名含有换行，不能导入。请给文件改名后再导入。"});
+        QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
+        QCOMPARE(f.form->Combo选择姓名文件->count(), 0);
+        QCOMPARE(QDir(f.folder.file(QStringLiteral("文本[姓名]文件"))).entryList(QDir::Files), QStringList{});
     }
 
     void importCopiesAndAsksBeforeReplacing() {

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -78,6 +79,22 @@ private slots:
         f.useNameFile(QStringLiteral("一班.txt"), "\r\n张三\r\n\r\n李四\r\n  \r\n王五\r\n\r\n");
         QCOMPARE(f.form->candidates().texts(), (QStringList{"张三", "李四", "  ", "王五"}));
         QCOMPARE(f.form->NameFilePath, f.folder.file(QStringLiteral("文本[姓名]文件/一班.txt")));
+    }
+
+    // The list shows a very long name cut, so it paints quickly; the draw and its record keep it whole.
+    void longNameIsCutOnlyInTheList() {
+        Fixture f;
+        const QString name(100'000, u'张');
+        f.useNameFile(QStringLiteral("长.txt"), name.toUtf8() + "\r\n");
+        const QString shown = f.form->List抽我->model()->index(0, 0).data().toString();
+        QCOMPARE(shown, name.left(core::CandidateList::kShownLength) + QChar(0x2026));
+        QCOMPARE(f.draw(), name);
+        QCOMPARE(f.state.History.last().Result, name);
+        f.form->SaveDrawHistory();
+        const QStringList files = f.historyFiles();
+        QCOMPARE(files.size(), 1);
+        QVERIFY(core::ReadTextFile(f.folder.file(QStringLiteral("历史记录/")) + files[0])
+                    .contains(u' ' + name + QStringLiteral("\r\n")));
     }
 
     void drawnNamesGoRedIntoTheBlockList() {

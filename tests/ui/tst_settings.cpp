@@ -74,6 +74,24 @@ private slots:
         QCOMPARE(ColorOfLine(f.form->RichTextBox屏蔽列表, 1), QColor(0, 0, 255));
     }
 
+    // A file name with line breaks is never offered, so it can never shift the lines of "SettingA.vq".
+    void aNameWithLineBreaksCannotShiftTheSettings() {
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/一\n1\n2.txt"), "x\r\n"); // sorts first
+        f.folder.write(QStringLiteral("文本[姓名]文件/乙.txt"), "x\r\n");
+        f.form->Option抽取方式_Click(1);
+        f.form->Combo选择姓名文件->setCurrentIndex(0);
+        f.form->Combo选择姓名文件_Click();
+        f.form->menu_文字对齐_sub_Click(0);
+        f.restart();
+        const QStringList lines = core::ReadTextLines(f.folder.file(QStringLiteral("SettingA.vq")));
+        QCOMPARE(lines.size(), 17);
+        QCOMPARE(lines[11], QStringLiteral("乙.txt"));
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), QStringLiteral("乙.txt"));
+        QVERIFY(!f.form->Check自动排除已抽2->isChecked());
+        QCOMPARE(f.form->Label结果->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    }
+
     void restoredFileThatIsGoneShowsNothing() {
         Fixture f;
         f.useNameFile(QStringLiteral("gone.txt"), "Ann\r\n");
@@ -489,6 +507,27 @@ private slots:
         QVERIFY(!stored.contains(QStringLiteral("secret")));
         QVERIFY(core::LockPassword::fromFileText(stored.trimmed()).matches(QStringLiteral("secret")));
         QCOMPARE(f.folder.read(QStringLiteral("LockState.dat")), QByteArray("0\r\n"));
+    }
+
+    // A password file with a count the program never writes is damaged: the attempt is refused at once,
+    // the lock stays, and the file is kept for the user to remove.
+    void lockedStartWithADamagedPasswordFile() {
+        Fixture f({}, false);
+        f.load();
+        f.form->CommandExit_Click();
+        f.folder.write(QStringLiteral("LockState.dat"), "1\r\n");
+        const QByteArray damaged = "pbkdf2-sha256$2147483647$00112233445566778899aabbccddeeff$" + QByteArray(64, '0');
+        f.folder.write(QStringLiteral("zmkm.dat"), damaged + "\r\n");
+        f.state = core::AppState{};
+        f.state.AppFolder = f.folder.path();
+        f.load();
+        QVERIFY(f.form->menu锁定->isChecked());
+        f.dialogs.inputAnswers << QStringLiteral("secret");
+        f.form->menu锁定->trigger();
+        QCOMPARE(f.dialogs.texts(), QStringList{"密码错误！"});
+        QVERIFY(f.form->menu锁定->isChecked());
+        f.form->CommandExit_Click();
+        QCOMPARE(f.folder.read(QStringLiteral("zmkm.dat")), damaged + "\r\n");
     }
 
     void lockingAsksForANewPassword() {
