@@ -5,6 +5,7 @@
 #include "ui/BatchPanel.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
+#include "ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ui::InstallQtTranslations(ui::DialogLocale(QLocale::system()));
     core::AppState state;
     state.AppFolder = QCoreApplication::applicationDirPath() + u'/';
     ui::QtDialogs dialogs;
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
         if (!printWindow) {
             printWindow = std::make_unique<print::Form打印抽取结果>(
                 state, dialogs, printers, [&form] { return form.Frame批量抽取->Text高级结果->toPlainText(); }, &form);
+            printWindow->setProgramExit([&form] { form.CommandExit_Click(); });
         }
         printWindow->Open(printSource);
     });

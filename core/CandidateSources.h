@@ -5,8 +5,9 @@
 
 namespace core {
 
-// The numbers from..to by step, each one whose value equals an excluded token
-// left out. Empty unless 0 < to - from <= 10000 and step >= 0.001.
+// The numbers from + i * step up to to, each rounded to the decimals of from and
+// step (so 0.1 * 3 is 0.3), in ascending order; each one whose value equals an
+// excluded token left out. Empty unless 0 < to - from <= 10000 and step >= 0.001.
 std::vector<double> NumberRange(double from, double to, double step, const QString& excluded);
 
 // The tokens of an excluded-numbers text, split at single blanks (two blanks

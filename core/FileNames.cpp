@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -37,16 +38,33 @@ void CreateFolderPath(const QString& path) {
     QDir().mkpath(path);
 }
 
-void RecreateFolder(const QString& path) {
-    // removeRecursively cannot delete inside read-only folders; open them up first.
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
-    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString f = it.next();
-        QFile::setPermissions(f, QFile::permissions(f) | QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
+namespace {
+
+// Deletes one entry without following a link: a link goes as a link, a real
+// folder with everything in it. Only real folders get their mode opened (a
+// read-only folder cannot be emptied), so no mode ever changes through a link.
+void RemoveEntry(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isDir()) {
+        QFile::remove(path);
+        return;
     }
-    QDir(path).removeRecursively();
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
+    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext())
+        RemoveEntry(it.next());
+    QDir().rmdir(path);
+}
+
+} // namespace
+
+void RemoveFolder(const QString& path) {
+    // Without the trailing "/", which would make a link to a folder look like the folder.
+    RemoveEntry(QDir::cleanPath(path));
+}
+
+void RecreateFolder(const QString& path) {
+    RemoveFolder(path);
     QDir().mkpath(path);
 }
 

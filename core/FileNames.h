@@ -18,7 +18,11 @@ QString TrimTrailingBlanks(const QString& text);
 // Creates every missing folder of the path; failures are ignored.
 void CreateFolderPath(const QString& path);
 
-// Deletes the folder with everything in it, read-only files too, and creates it again, empty.
+// Deletes the folder with everything in it, read-only files too. A link, the
+// folder itself or one inside it, is removed as a link; its target is untouched.
+void RemoveFolder(const QString& path);
+
+// RemoveFolder, then creates the folder again, empty.
 void RecreateFolder(const QString& path);
 
 // Number of plain files in a folder; 0 when it cannot be read.

@@ -1,9 +1,12 @@
 #include "core/HistoryRecord.h"
 
+#include "core/Characters.h"
+
 namespace core {
 
 QString FixedWidth(const QString& text, int width) {
-    return text.left(width).leftJustified(width, u' ');
+    const QString cut = LeftChars(text, width);
+    return cut + QString(width - CharCount(cut), u' ');
 }
 
 QString GeneralDateTime(const QDateTime& t) {

@@ -16,7 +16,7 @@ struct HistoryRecord {
     QString Result;
 };
 
-// Pads with blanks or cuts to the width, in characters.
+// Pads with blanks or cuts to the width, in characters (a surrogate pair is one).
 QString FixedWidth(const QString& text, int width);
 
 // The date-and-time text of records and history files, the same in every locale.

@@ -1,5 +1,7 @@
 #include "core/Masking.h"
 
+#include "core/Characters.h"
+
 #include <QRandomGenerator>
 
 namespace core {
@@ -21,10 +23,10 @@ QString MaskChars(int n, int charStyle, const QString& myChar, QRandomGenerator&
 
 QString MaskText(const QString& text, int style, int wei1, int wei2, int wei3, int wei4, int charStyle,
                  const QString& myChar, QRandomGenerator& rng) {
-    const int n = int(text.size());
+    const int n = int(CharCount(text));
     // A part whose length would be negative is empty.
-    auto left = [&](int k) { return k <= 0 ? QString() : text.left(k); };
-    auto right = [&](int k) { return k <= 0 ? QString() : text.right(k); };
+    auto left = [&](int k) { return LeftChars(text, k); };
+    auto right = [&](int k) { return RightChars(text, k); };
     auto mask = [&](int k) { return MaskChars(k, charStyle, myChar, rng); };
     switch (style) {
     case 0:

@@ -3,6 +3,7 @@
 #include "core/FileNames.h"
 #include "core/TextFiles.h"
 
+#include <QStringEncoder>
 #include <QtEndian>
 
 #include <cstring>
@@ -11,8 +12,13 @@ namespace core {
 
 namespace {
 
+QByteArray Gb18030(const QString& text) {
+    QStringEncoder gb("GB18030");
+    return gb.encode(text);
+}
+
 void PutField(QByteArray& out, const QString& text, int bytes) {
-    QByteArray field = FitBytes(text, bytes).toUtf8();
+    QByteArray field = Gb18030(FitBytes(text, bytes));
     field.append(bytes - field.size(), ' ');
     out.append(field);
 }
@@ -32,8 +38,8 @@ double GetDouble(const char* p) {
     return v;
 }
 
-QString GetField(const char* p, int bytes) {
-    return TrimTrailingBlanks(DecodeText(QByteArray(p, bytes)));
+QString GetField(const char* p, int bytes, TextEncoding encoding) {
+    return TrimTrailingBlanks(Decode(QByteArrayView(p, bytes), encoding));
 }
 
 } // namespace
@@ -45,7 +51,7 @@ QString FitBytes(const QString& text, int bytes) {
         // Keep surrogate pairs together.
         const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString ch = text.mid(i, len);
-        const int n = int(ch.toUtf8().size());
+        const int n = int(Gb18030(ch).size());
         if (used + n > bytes) break;
         out += ch;
         used += n;
@@ -85,16 +91,25 @@ std::optional<NumberProjects> NumberProjects::fromBytes(const QByteArray& bytes,
         if (error) *error = QStringLiteral("Setting.vq 文件不完整");
         return std::nullopt;
     }
+    auto record = [&](int i) { return bytes.constData() + 2 + qsizetype(i) * kRecordBytes; };
+    // Older installations wrote GBK, earlier builds of this program UTF-8: decided once for
+    // all the texts of the file, which tells more than one short name.
+    QByteArray texts;
+    for (int i = 0; i < count; ++i) {
+        texts.append(record(i), NumberProject::kNameBytes).append(' ');
+        texts.append(record(i) + NumberProject::kNameBytes + 24, NumberProject::kExcludeBytes).append(' ');
+    }
+    const TextEncoding encoding = GuessEncoding(texts);
     NumberProjects out;
     for (int i = 0; i < count; ++i) {
-        const char* r = bytes.constData() + 2 + qsizetype(i) * kRecordBytes;
+        const char* r = record(i);
         NumberProject p;
-        p.Name = GetField(r, NumberProject::kNameBytes);
+        p.Name = GetField(r, NumberProject::kNameBytes, encoding);
         r += NumberProject::kNameBytes;
         p.Min = GetDouble(r);
         p.Max = GetDouble(r + 8);
         p.Step = GetDouble(r + 16);
-        p.Exclude = GetField(r + 24, NumberProject::kExcludeBytes);
+        p.Exclude = GetField(r + 24, NumberProject::kExcludeBytes, encoding);
         out.append(p);
     }
     return out;

@@ -19,12 +19,12 @@ struct NumberProject {
     QString Exclude;
 };
 
-// The text cut at a character boundary so that its UTF-8 form fits the bytes.
+// The text cut at a character boundary so that its GB18030 form fits the bytes.
 QString FitBytes(const QString& text, int bytes);
 
 // The number projects and their file "Setting.vq": a 16-bit little-endian
 // count, then 544-byte records (name 20 bytes, min, max and step as
-// little-endian doubles, excluded numbers 500 bytes; texts blank-padded).
+// little-endian doubles, excluded numbers 500 bytes; texts in GB18030, blank-padded).
 class NumberProjects {
 public:
     static constexpr const char* kFileName = "Setting.vq";

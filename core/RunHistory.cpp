@@ -1,5 +1,6 @@
 #include "core/RunHistory.h"
 
+#include "core/Characters.h"
 #include "core/FileNames.h"
 #include "core/TextFiles.h"
 
@@ -29,7 +30,7 @@ bool RunHistory::lastMatches(const QString& mode, const QString& source) const {
     if (records_.isEmpty()) return false;
     const HistoryRecord& r = records_.last();
     return TrimTrailingBlanks(r.Mode) == mode &&
-           TrimTrailingBlanks(r.Source) == TrimTrailingBlanks(source.left(HistoryRecord::kSourceWidth));
+           TrimTrailingBlanks(r.Source) == TrimTrailingBlanks(LeftChars(source, HistoryRecord::kSourceWidth));
 }
 
 QString RunHistory::fileText() const {

@@ -1,17 +1,54 @@
 #include "core/TextFiles.h"
 
+#include "platform/files/AtomicWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace core {
 
-QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+namespace {
+
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+
+// Every non-ASCII byte pairs up with the next in the GB2312 area (both bytes A1-FE):
+// the characters that old Chinese files are made of.
+bool AllGb2312(QByteArrayView bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = quint8(bytes[i]);
+        if (b < 0x80) continue;
+        if (b < 0xA1 || i + 1 >= bytes.size() || quint8(bytes[i + 1]) < 0xA1) return false;
+        ++i;
+    }
+    return true;
+}
+
+} // namespace
+
+TextEncoding GuessEncoding(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
-    if (!utf8.hasError()) return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
+    if (utf8.hasError()) return TextEncoding::Gb18030;
+    const bool wide = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x800; });
+    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (wide || ascii) return TextEncoding::Utf8;
+    // C1 control characters never stand in a text; GBK bytes read as UTF-8 can give them.
+    const bool controls =
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0xA0 && c.unicode() >= 0x80; });
+    return AllGb2312(bytes) || controls ? TextEncoding::Gb18030 : TextEncoding::Utf8;
+}
+
+QString Decode(QByteArrayView bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8) return QString::fromUtf8(bytes);
     QStringDecoder gb("GB18030");
-    return gb.isValid() ? gb(bytes) : QString::fromLatin1(bytes);
+    return gb(bytes);
+}
+
+QString DecodeText(const QByteArray& bytes) {
+    if (bytes.startsWith(kUtf8Mark)) return QString::fromUtf8(QByteArrayView(bytes).sliced(kUtf8Mark.size()));
+    return Decode(bytes, GuessEncoding(bytes));
 }
 
 QString ReadTextFile(const QString& path) {
@@ -45,13 +82,10 @@ QStringList ReadTextLines(const QString& path) {
 }
 
 bool WriteTextFile(const QString& text, const QString& path, QString* error) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write((text + QStringLiteral("\r\n")).toUtf8());
-        if (f.commit()) return true;
-    }
-    if (error) *error = f.errorString();
-    return false;
+    QByteArray bytes = (text + QStringLiteral("\r\n")).toUtf8();
+    // The mark only where a reader would take the text for GBK, so that other files stay as they were.
+    if (GuessEncoding(bytes) != TextEncoding::Utf8) bytes.prepend(kUtf8Mark);
+    return platform::WriteFileAtomically(path, bytes, error);
 }
 
 } // namespace core

@@ -4,8 +4,24 @@
 
 namespace core {
 
-// Decodes file bytes: UTF-8 (with or without a byte-order mark), else GB18030,
-// so files written by older installations still read.
+// The encodings of text files: older installations wrote GBK (read as its
+// superset GB18030), users' editors write UTF-8.
+enum class TextEncoding { Utf8, Gb18030 };
+
+// The encoding of bytes without a byte-order mark. UTF-8 validity alone does
+// not tell: GBK Chinese is often valid UTF-8 ("小学" d0 a1 d1 a7 reads "Сѧ").
+// But Chinese in UTF-8 always has three-byte characters, while GBK Chinese read
+// as UTF-8 gives only two-byte ones (Latin, Greek, Cyrillic ...). So bytes are
+// GB18030 when they are not valid UTF-8, or when their UTF-8 reading has no
+// character from U+0800 up but some beyond ASCII, and they are GB2312 text
+// or their UTF-8 reading holds control characters. A UTF-8 text of Latin
+// letters alone with two-byte ones as "é" is taken for GBK without a mark.
+TextEncoding GuessEncoding(QByteArrayView bytes);
+
+QString Decode(QByteArrayView bytes, TextEncoding encoding);
+
+// Decodes file bytes: UTF-8 when they start with its byte-order mark, else as
+// GuessEncoding decides.
 QString DecodeText(const QByteArray& bytes);
 
 // The file's lines joined by CR LF, without a final line end; empty lines
@@ -17,7 +33,9 @@ QString ReadTextFile(const QString& path);
 QStringList ReadTextLines(const QString& path);
 
 // Replaces the file with the text and a final CR LF, in UTF-8, through a
-// temporary file. Returns false with a reason when it cannot be written.
+// temporary file; the old file stays unless every byte is written. Returns
+// false with a reason then. A text that GuessEncoding would take for GBK gets a
+// byte-order mark, so the file is never misread.
 bool WriteTextFile(const QString& text, const QString& path, QString* error = nullptr);
 
 } // namespace core

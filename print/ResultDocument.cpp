@@ -1,9 +1,13 @@
 #include "print/ResultDocument.h"
 
 #include "platform/office/DocxWriter.h"
+#include "print/ResultPages.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
+
+#include <algorithm>
 
 namespace print {
 
@@ -11,7 +15,17 @@ namespace {
 
 using platform::DocxAlignment;
 using platform::DocxField;
+using platform::DocxPage;
 using platform::DocxRun;
+
+// Word's defaults for a table of our .docx: a 1/2 pt border and 0.19 cm between text and the cell's sides.
+constexpr int kBorderTwips = 10;
+constexpr int kCellPaddingTwips = 108;
+// Qt scales the lengths of block and frame formats from 96 dots per inch to the layout's device.
+constexpr double kTwipsPerLayoutUnit = 1440.0 / 96;
+// The size of type nothing else sets.
+constexpr double kDefaultPointSize = 10.5;
+const QColor kGrey(0xD9, 0xD9, 0xD9);
 
 Qt::Alignment ToQt(DocxAlignment alignment) {
     switch (alignment) {
@@ -53,31 +67,143 @@ QString RunText(const DocxRun& run, int page, int pageCount) {
     return QString(run.text).replace(u'\n', QChar::LineSeparator); // a line break, as in the .docx
 }
 
+// Types the paragraph into the cursor's block, which becomes its block.
+void Type(QTextCursor& cursor, const ResultDocument::Paragraph& p, int page, int pageCount) {
+    QTextBlockFormat block;
+    block.setAlignment(ToQt(p.alignment));
+    block.setLineHeight(p.lineTwips() / kTwipsPerLayoutUnit, QTextBlockFormat::FixedHeight);
+    cursor.setBlockFormat(block);
+    QTextCharFormat mark;
+    if (p.pointSize > 0) mark.setFontPointSize(p.pointSize);
+    cursor.setBlockCharFormat(mark);
+    for (const DocxRun& run : p.runs)
+        cursor.insertText(RunText(run, page, pageCount), ToQt(run));
+}
+
+void NoRoom(QTextCursor& cursor) {
+    QTextBlockFormat none;
+    none.setLineHeight(0, QTextBlockFormat::FixedHeight);
+    cursor.setBlockFormat(none);
+}
+
+void TypeTable(QTextCursor& cursor, const ResultDocument::Table& table, int page, int pageCount) {
+    const int columns = table.columnCount();
+    QTextTableFormat format;
+    format.setBorder(kBorderTwips / kTwipsPerLayoutUnit);
+    format.setBorderBrush(Qt::black);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setMargin(0);
+    const double width = DocxPage::textWidth / kTwipsPerLayoutUnit;
+    format.setWidth(QTextLength(QTextLength::FixedLength, width));
+    format.setColumnWidthConstraints(
+        QList<QTextLength>(columns, QTextLength(QTextLength::FixedLength, width / columns)));
+    QTextTable* t = cursor.insertTable(int(table.rows.size()), columns, format);
+    for (int r = 0; r < int(table.rows.size()); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            QTextTableCell cell = t->cellAt(r, c);
+            QTextTableCellFormat look;
+            look.setLeftPadding(kCellPaddingTwips / kTwipsPerLayoutUnit);
+            look.setRightPadding(kCellPaddingTwips / kTwipsPerLayoutUnit);
+            look.setTopPadding(0);
+            look.setBottomPadding(0);
+            if (r == 0 && table.greyFirstRow) look.setBackground(kGrey);
+            cell.setFormat(look);
+            QTextCursor in = cell.firstCursorPosition();
+            const auto& row = table.rows[r];
+            const ResultDocument::Cell content = c < int(row.size()) ? row[c] : ResultDocument::Cell();
+            for (size_t i = 0; i < std::max<size_t>(content.size(), 1); ++i) {
+                if (i > 0) in.insertBlock();
+                Type(in, content.empty() ? ResultDocument::Paragraph() : content[i], page, pageCount);
+            }
+        }
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+platform::DocxParagraphFormat DocxFormat(const ResultDocument::Paragraph& p, bool pageBreakBefore) {
+    return {.alignment = p.alignment,
+            .exactLineTwips = p.lineTwips(),
+            .markPointSize = p.pointSize,
+            .pageBreakBefore = pageBreakBefore,
+            .keepLines = true};
+}
+
+platform::DocxTable DocxTableOf(const ResultDocument::Table& table, bool pageBreakBefore) {
+    platform::DocxTable out;
+    out.greyFirstRow = table.greyFirstRow;
+    out.repeatFirstRow = table.repeatFirstRow;
+    for (size_t r = 0; r < table.rows.size(); ++r) {
+        std::vector<platform::DocxCell> cells;
+        for (const ResultDocument::Cell& cell : table.rows[r]) {
+            platform::DocxCell c;
+            for (const ResultDocument::Paragraph& p : cell) {
+                c.paragraphs.push_back(p.runs);
+                c.formats.push_back(DocxFormat(p, pageBreakBefore && r == 0));
+            }
+            cells.push_back(std::move(c));
+        }
+        out.rows.push_back(std::move(cells));
+    }
+    return out;
+}
+
 } // namespace
+
+int ResultDocument::Paragraph::lineTwips() const {
+    double size = pointSize;
+    for (const DocxRun& run : runs)
+        size = std::max(size, run.pointSize);
+    return int(std::lround((size > 0 ? size : kDefaultPointSize) * 1.5 * 20));
+}
+
+int ResultDocument::Table::columnCount() const {
+    size_t columns = 1;
+    for (const auto& row : rows)
+        columns = std::max(columns, row.size());
+    return int(columns);
+}
 
 bool ResultDocument::saveDocx(const QString& path, QString* error) const {
     platform::DocxWriter writer;
-    for (const Paragraph& p : body_)
-        writer.addParagraph(p.runs, p.alignment);
+    const ResultPages pages(*this);
+    for (int i = 0; i < pages.count(); ++i) {
+        bool pageStart = i > 0;
+        for (const Block& block : pages.page(i)) {
+            if (const auto* p = std::get_if<Paragraph>(&block))
+                writer.addParagraph(p->runs, DocxFormat(*p, pageStart));
+            else
+                writer.addTable() = DocxTableOf(std::get<Table>(block), pageStart);
+            pageStart = false;
+        }
+    }
     writer.setHeader(header_.runs, header_.alignment);
     writer.setFooter(footer_.runs, footer_.alignment);
     return writer.save(path, error);
 }
 
-void ResultDocument::fill(QTextDocument* doc, const std::vector<Paragraph>& paragraphs, int page, int pageCount) {
+void ResultDocument::fill(QTextDocument* doc, const std::vector<Block>& blocks, int page, int pageCount) {
     doc->clear();
+    QFont font = doc->defaultFont();
+    font.setPointSizeF(kDefaultPointSize);
+    doc->setDefaultFont(font);
     QTextCursor cursor(doc);
     bool first = true;
-    for (const Paragraph& p : paragraphs) {
-        QTextBlockFormat block;
-        block.setAlignment(ToQt(p.alignment));
-        if (first)
-            cursor.setBlockFormat(block);
-        else
-            cursor.insertBlock(block);
-        first = false;
-        for (const DocxRun& run : p.runs)
-            cursor.insertText(RunText(run, page, pageCount), ToQt(run));
+    for (const Block& block : blocks) {
+        if (const auto* p = std::get_if<Paragraph>(&block)) {
+            if (!first) cursor.insertBlock();
+            Type(cursor, *p, page, pageCount);
+            first = false;
+            continue;
+        }
+        // Qt keeps an empty block before a table that opens the document and after every table; they
+        // take no room here, and a paragraph after the table takes the block after it.
+        if (first) NoRoom(cursor);
+        TypeTable(cursor, std::get<Table>(block), page, pageCount);
+        NoRoom(cursor);
+        first = true;
     }
 }
 

@@ -21,10 +21,10 @@ struct Typist {
     DocxAlignment alignment;
 
     void type(const QString& text) const {
-        doc.addParagraph({DocxRun{.text = text, .bold = bold, .pointSize = pointSize}}, alignment);
+        doc.addParagraph({DocxRun{.text = text, .bold = bold, .pointSize = pointSize}}, alignment, pointSize);
     }
-    // Two paragraph breaks leave one empty paragraph between two blocks.
-    void blank() const { doc.addParagraph({}, alignment); }
+    // Two paragraph breaks leave one empty paragraph between two blocks, in the block's size.
+    void blank() const { doc.addParagraph({}, alignment, pointSize); }
 };
 
 } // namespace
@@ -50,12 +50,16 @@ ResultDocument SimpleResultDocument(const QString& sourceLine, const QString& re
     signature.type(core::kAppTitle);
     signature.type(QStringLiteral("打印时间：") + core::GeneralDateTime(printTime));
 
+    SetPageHeaderAndFooter(doc);
+    return doc;
+}
+
+void SetPageHeaderAndFooter(ResultDocument& doc) {
     doc.setHeader({{DocxRun{.text = core::kAppTitle}}, DocxAlignment::Justify});
     doc.setFooter({{DocxRun{.text = QStringLiteral("第 ")}, DocxRun{.field = DocxField::Page},
                     DocxRun{.text = QStringLiteral(" 页 共 ")}, DocxRun{.field = DocxField::PageCount},
                     DocxRun{.text = QStringLiteral(" 页")}},
                    DocxAlignment::Center});
-    return doc;
 }
 
 } // namespace print

@@ -10,4 +10,7 @@ namespace print {
 // footer counts the pages.
 ResultDocument SimpleResultDocument(const QString& sourceLine, const QString& records, const QDateTime& printTime);
 
+// The program title heads every page and the footer counts the pages.
+void SetPageHeaderAndFooter(ResultDocument& doc);
+
 } // namespace print

@@ -46,7 +46,8 @@ BatchPanel::BatchPanel(Form1& form, core::AppState& state, core::Dialogs& dialog
                        QWidget* parent)
     : QFrame(parent), form_(form), state_(state), dialogs_(dialogs), rng_(rng) {
     setObjectName(QStringLiteral("Frame批量抽取"));
-    new QVBoxLayout(this);
+    // Tight margins: the whole advanced view fits a 1024 x 768 screen.
+    (new QVBoxLayout(this))->setContentsMargins(0, 0, 0, 0);
     buildSingleBatch();
     buildMultiBatch();
     buildComposite();
@@ -125,6 +126,7 @@ void BatchPanel::buildSingleBatch() {
 void BatchPanel::buildMultiBatch() {
     Frame多次批量抽取的设置 = Named(new QFrame(this), QStringLiteral("Frame多次批量抽取的设置"));
     auto* grid = new QGridLayout(Frame多次批量抽取的设置);
+    grid->setContentsMargins(0, 0, 0, 0);
     const char16_t* names[] = {u"一等奖", u"二等奖", u"三等奖", u"四等奖", u"五等奖",
                                u"六等奖", u"七等奖", u"八等奖", u"九等奖", u"鼓励奖"};
     const int counts[] = {3, 5, 10, 15, 50, 100, 150, 300, 500, 800};
@@ -152,6 +154,7 @@ void BatchPanel::buildMultiBatch() {
 void BatchPanel::buildComposite() {
     Frame多组复合抽取设置 = Named(new QFrame(this), QStringLiteral("Frame多组复合抽取设置"));
     auto* grid = new QGridLayout(Frame多组复合抽取设置);
+    grid->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 10; ++i) {
         QWidget* f = Frame多组复合抽取设置;
         Check多组复合选择[i] =

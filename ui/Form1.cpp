@@ -53,6 +53,9 @@ Form1::Form1(core::AppState& state, core::Dialogs& dialogs, QRandomGenerator& rn
 void Form1::buildControls() {
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
+    // Tight margins: the whole advanced view fits a 1024 x 768 screen.
+    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setSpacing(4);
     setCentralWidget(central);
 
     // The result display: three labels stacked exactly over the background.
@@ -84,6 +87,7 @@ void Form1::buildControls() {
 
     auto* buttons = Frame中央按钮 = Named(new QFrame(central), QStringLiteral("Frame中央按钮"));
     auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 2, 0, 2);
     Command开始 = Named(new QPushButton(QStringLiteral("开始"), buttons), QStringLiteral("Command开始"));
     Command确定 = Named(new QPushButton(QStringLiteral("确定"), buttons), QStringLiteral("Command确定"));
     CommandReset = Named(new QPushButton(QStringLiteral("重置候选列表"), buttons), QStringLiteral("CommandReset"));
@@ -437,6 +441,8 @@ bool Form1::Form_Load(const QString& commandLine) {
     if (!state_.AppFolder.endsWith(u'/')) state_.AppFolder += u'/';
     CheckRecordFileCounts();
     BaseDisplayHeight = ToTwips(Image底图Middle->height());
+    BaseGripHeight = ToTwips(Image改变显示框高度->height());
+    DisplayHeight = BaseDisplayHeight;
 
     LoadSettings();
     LoadDisplayFont();
@@ -457,7 +463,6 @@ bool Form1::Form_Load(const QString& commandLine) {
     placeWindow(commandLine);
     centralWidget()->layout()->activate();
     deriveViewToggle(); // the first view is the other one than the height suggests
-    DisplayHeight = ToTwips(Image底图Middle->height());
     SetWindowTopmost(this, false);
     const QRect screen = ScreenRect();
     StartScreenWidth = ToTwips(screen.width());
@@ -486,7 +491,8 @@ void Form1::placeWindow(const QString& commandLine) {
     const double screenH = ToTwips(screen.height());
     if (left >= screenW - 800) left = screenW - 800;
     if (top >= screenH - 600) top = screenH - 600;
-    move(ToPixels(left), ToPixels(top));
+    commandLinePosition_ = QPoint(ToPixels(left), ToPixels(top));
+    move(*commandLinePosition_);
 }
 
 void Form1::LoadGeneralSettings() {

@@ -73,8 +73,8 @@ public:
     void Combo选择姓名文件_Click();
     void Command新建文件_Click();
     void Command增加文件_Click();
-    // Lists the file unless it is there (case ignored) and selects it, which rebuilds the candidate list.
-    void SelectFileInList(const QString& name);
+    // Lists the file unless it is there and selects it, which rebuilds the candidate list; true when listed now.
+    bool SelectFileInList(const QString& name);
     void Command编辑文件_Click();
     void Command删除文件_Click();
     void menu_窗口移至右下角_Click();
@@ -189,6 +189,7 @@ public:
     bool DoNotLoadPicList = false;
     int BaseDisplayHeight = 0; // twips
     int DisplayHeight = 0;     // twips
+    int BaseGripHeight = 0;    // twips
     qint64 StartScreenWidth = 0;
 
     // Controls
@@ -284,6 +285,11 @@ private:
     void applyDefaultDisplayFont();
     void deriveViewToggle();
     int simpleClientHeight() const;
+    int simpleClientHeight(int displayTwips) const;
+    int gripPixels(int displayTwips) const;
+    // The display height the view can show with the whole window on the screen.
+    int fittingDisplayHeight(int h, bool advanced) const;
+    void showDisplayHeight(int h);
     void saveBlockList();
     core::MsgResult message(const QString& text, core::MsgIcon icon, core::MsgButtons buttons = core::MsgButtons::OK,
                             std::optional<core::MsgResult> defaultButton = std::nullopt);
@@ -304,6 +310,7 @@ private:
     core::MainSettings mainSettings_;
     bool exiting_ = false;
     bool flashShowsRolling_ = false;
+    std::optional<QPoint> commandLinePosition_;
     bool DisplayGripDragging = false;
     int DisplayGripStartY = 0; // twips
 };

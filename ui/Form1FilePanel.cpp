@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRadioButton>
 
 namespace ui {
 
@@ -72,7 +73,7 @@ void Form1::Command新建文件_Click() {
         fail(75); // path/file access error
         return;
     }
-    SelectFileInList(file);
+    if (SelectFileInList(file)) Frame批量抽取->Option批量抽取的方式_Click(0);
     Command编辑文件_Click();
 }
 
@@ -106,13 +107,16 @@ void Form1::Command增加文件_Click() {
     SelectFileInList(bare);
 }
 
-void Form1::SelectFileInList(const QString& name) {
+bool Form1::SelectFileInList(const QString& name) {
     // Names are matched exactly: on this file system a.txt and A.txt are two files.
-    if (FindListItem(Combo选择姓名文件, name, true) < 0) {
+    const bool added = FindListItem(Combo选择姓名文件, name, true) < 0;
+    if (added) {
         Combo选择姓名文件->addItem(name);
-        Frame批量抽取->Option批量抽取的方式_Click(0); // the group lists follow the file list
+        // The group lists follow the file list; the batch method stays.
+        Frame批量抽取->Option批量抽取的方式_Click(Frame批量抽取->Option批量抽取的方式[1]->isChecked() ? 1 : 0);
     }
     if (!SelectListItem(Combo选择姓名文件, name, true)) Combo选择姓名文件->setCurrentIndex(-1);
+    return added;
 }
 
 void Form1::Command编辑文件_Click() {
@@ -149,8 +153,7 @@ void Form1::Command删除文件_Click() {
         if (QDir(pictures).exists() &&
             message(QStringLiteral("同时删除") + name + QStringLiteral("对应的图片文件吗？\r\n删除后将不可再恢复！"),
                     MsgIcon::Critical, MsgButtons::OKCancel, MsgResult::Cancel) == MsgResult::OK) {
-            core::RecreateFolder(pictures);
-            QDir().rmdir(pictures);
+            core::RemoveFolder(pictures);
         }
     }
     const int count = Combo选择姓名文件->count();

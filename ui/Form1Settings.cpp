@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
+#include "platform/files/AtomicWrite.h"
 #include "platform/richtext/Rtf.h"
 #include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -23,13 +23,6 @@
 namespace ui {
 
 namespace {
-
-bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
-    if (error) *error = f.errorString();
-    return false;
-}
 
 int AlignmentIndex(Qt::Alignment a) {
     if (a & Qt::AlignLeft) return 0;
@@ -46,7 +39,7 @@ template <size_t N> qint16 CheckedIndex(const std::array<QRadioButton*, N>& opti
 } // namespace
 
 void Form1::saveBlockList() {
-    WriteBytes(state_.AppFolder + QStringLiteral("pingbi.dat"), platform::WriteRtf(*RichTextBox屏蔽列表->document()),
+    platform::WriteFileAtomically(state_.AppFolder + QStringLiteral("pingbi.dat"), platform::WriteRtf(*RichTextBox屏蔽列表->document()),
                nullptr);
 }
 
@@ -61,7 +54,7 @@ void Form1::loadBlockList() {
 
 void Form1::SaveSettings() {
     QString error;
-    if (!WriteBytes(state_.AppFolder + QLatin1String(core::NumberProjects::kFileName), NumberProjects.toBytes(),
+    if (!platform::WriteFileAtomically(state_.AppFolder + QLatin1String(core::NumberProjects::kFileName), NumberProjects.toBytes(),
                     &error)) {
         message(QStringLiteral("保存设置时遇到错误！") + error, core::MsgIcon::Critical);
         return;

@@ -23,14 +23,47 @@ int ChromeHeight(const QWidget* w) {
     return w->frameGeometry().height() - w->height();
 }
 
+// The simple view is as wide as the display of the design.
+constexpr int kSimpleViewWidth = 15000; // twips
+// Until a window manager has framed the window, room is kept for a title bar of this height.
+constexpr int kTitleBarAllowance = 30; // pixels
+
 } // namespace
 
-int Form1::simpleClientHeight() const {
+int Form1::gripPixels(int displayTwips) const {
+    // From the load-time sizes each time, so that growing and shrinking never drift.
+    return std::max(1, qRound(double(BaseGripHeight) * displayTwips / BaseDisplayHeight / kTwipsPerPixel));
+}
+
+int Form1::simpleClientHeight(int displayTwips) const {
     // The menu bar, the display with its grip and the centre buttons, from their own sizes.
     const QLayout* layout = centralWidget()->layout();
     const QMargins m = layout->contentsMargins();
-    return menuBar()->sizeHint().height() + m.top() + Image底图Middle->height() + layout->spacing() +
-           Image改变显示框高度->height() + layout->spacing() + Frame中央按钮->sizeHint().height() + m.bottom();
+    return menuBar()->sizeHint().height() + m.top() + ToPixels(displayTwips) + layout->spacing() +
+           gripPixels(displayTwips) + layout->spacing() + Frame中央按钮->sizeHint().height() + m.bottom();
+}
+
+int Form1::simpleClientHeight() const {
+    return simpleClientHeight(DisplayHeight);
+}
+
+int Form1::fittingDisplayHeight(int h, bool advanced) const {
+    const int chrome = std::max(ChromeHeight(this), kTitleBarAllowance);
+    const int room = WorkArea().height() - chrome;
+    const int lower = advanced ? centralWidget()->layout()->spacing() +
+                                     Frame装着下部所有东西的容器->minimumSizeHint().height()
+                               : 0;
+    // Down to the next smaller step (a whole multiple of the load-time height) until the window fits.
+    while (h > BaseDisplayHeight && simpleClientHeight(h) + lower > room)
+        h = h % BaseDisplayHeight ? h / BaseDisplayHeight * BaseDisplayHeight : h - BaseDisplayHeight;
+    return std::max(h, BaseDisplayHeight);
+}
+
+void Form1::showDisplayHeight(int h) {
+    Image底图Middle->setFixedHeight(ToPixels(h));
+    Image改变显示框高度->setFixedHeight(gripPixels(h));
+    DisplayHeight = h;
+    centralWidget()->layout()->activate();
 }
 
 bool Form1::isAdvancedView() const {
@@ -48,27 +81,29 @@ void Form1::SetAdvancedView(bool advanced) {
     }
     if (advanced) {
         Frame装着下部所有东西的容器->hide();
-        // Where no window manager maximises, the window still fills the screen.
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen) setGeometry(screen->availableGeometry());
-        setWindowState(Qt::WindowMaximized);
+        // A display too tall for the panels below gives way to the next smaller one.
+        const int h = fittingDisplayHeight(DisplayHeight, true);
+        if (h != DisplayHeight) showDisplayHeight(h);
+        // Shown before maximising: the growth it asks for would otherwise undo the maximised state.
         Frame装着下部所有东西的容器->show();
+        setWindowState(Qt::WindowMaximized);
         Frame批量抽取->Option批量抽取的方式_Click(0);
         Command显示批量抽取->setProperty("Tag", QStringLiteral("1"));
         Command显示批量抽取->setText(QStringLiteral("<<简洁"));
         return;
     }
-    // The simple view is the display and the centre buttons, in a window of just that height.
+    // The simple view is the display and the centre buttons, in a window of just that size.
     Frame装着下部所有东西的容器->hide();
     // Recompute the minimum sizes now, or the old ones would hold the window tall.
     centralWidget()->layout()->activate();
     layout()->activate();
-    resize(width(), simpleClientHeight());
+    const QRect area = WorkArea();
+    resize(std::min(ToPixels(kSimpleViewWidth), area.width() - (frameGeometry().width() - width())),
+           simpleClientHeight());
     Command显示批量抽取->setProperty("Tag", QStringLiteral("0"));
     Command显示批量抽取->setText(QStringLiteral("高级>>"));
-    const QRect screen = ScreenRect();
-    move(screen.x() + (screen.width() - frameGeometry().width()) / 2,
-         screen.y() + (screen.height() - frameGeometry().height()) / 2);
+    const QSize frame = frameGeometry().size();
+    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -87,26 +122,17 @@ void Form1::deriveViewToggle() {
 void Form1::TimerShowAdvance_Timer() {
     TimerShowAdvance->stop();
     Command显示批量抽取_Click();
+    // A further picker stays where its command line put it, beside the others.
+    if (commandLinePosition_ && !isAdvancedView()) move(*commandLinePosition_);
     show();
 }
 
 void Form1::SetDisplayHeight(int h) {
-    const int old = Image底图Middle->height();
-    Image底图Middle->setFixedHeight(ToPixels(h));
-    if (old > 0)
-        Image改变显示框高度->setFixedHeight(
-            std::max(1, Image改变显示框高度->height() * Image底图Middle->height() / old));
-    DisplayHeight = h;
-    centralWidget()->layout()->activate();
+    const int old = DisplayHeight;
+    showDisplayHeight(fittingDisplayHeight(h, isAdvancedView()));
     QCoreApplication::processEvents();
-    // A taller display no longer fits the simple window, nor the advanced one once the
-    // panels below would leave the screen: the simple view takes it, re-fitted and centred.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().height() - ChromeHeight(this) : height();
-    const bool grows = Image底图Middle->height() > old;
-    if ((!isAdvancedView() && grows) ||
-        simpleClientHeight() + Frame装着下部所有东西的容器->minimumSizeHint().height() > room)
-        SetAdvancedView(false);
+    // A simple window takes the new height, re-fitted and centred; so does a window too low for it.
+    if ((!isAdvancedView() && DisplayHeight != old) || height() < simpleClientHeight()) SetAdvancedView(false);
 }
 
 void Form1::menu_显示框大小_sub_Click(int index) {
@@ -120,8 +146,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         DisplayGripStartY = ToTwips(static_cast<QMouseEvent*>(event)->position().toPoint().y());
     } else if (event->type() == QEvent::MouseButtonRelease && DisplayGripDragging) {
         const int delta = ToTwips(static_cast<QMouseEvent*>(event)->position().toPoint().y()) - DisplayGripStartY;
-        SetDisplayHeight(
-            std::clamp(ToTwips(Image底图Middle->height()) + delta, BaseDisplayHeight, 4 * BaseDisplayHeight));
+        SetDisplayHeight(std::clamp(DisplayHeight + delta, BaseDisplayHeight, 4 * BaseDisplayHeight));
         DisplayGripDragging = false;
     }
     return false;

@@ -152,7 +152,10 @@ QString Form从Excel导入姓名或文本::previewLine(int sheet, int row) const
     for (int i = 0; i < List选择字段->count(); ++i) {
         if (List选择字段->item(i)->checkState() != Qt::Checked) continue;
         if (!line.isEmpty()) line += Text字段间连接符->text();
-        line += workbook_->cellText(sheet, row, i + 1).trimmed();
+        // A line break typed in a cell (Alt+Enter) is no new name: it reads as a blank.
+        QString cell = workbook_->cellText(sheet, row, i + 1);
+        cell.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\r', u' ').replace(u'\n', u' ');
+        line += cell.trimmed();
     }
     return line;
 }

@@ -4,8 +4,10 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace ui {
 
@@ -57,14 +59,22 @@ QWidget* Owner(QWidget* parent) {
     return parent && !parent->isVisible() && active ? active : parent;
 }
 
-// "Open" file filters are written "description|pattern|description|pattern".
+// The program writes its filters "description( *.a;*.b)|*.a;*.b|...". Qt wants "description (*.a *.b)" and does
+// not split patterns at ";", so such a filter would list nothing.
 QString ToQtFilter(const QString& filter) {
+    static const QRegularExpression ownPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     const QStringList parts = filter.split(u'|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + QStringLiteral(" (") + parts[i + 1] + u')';
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = QString(parts[i]).remove(ownPatterns);
+        const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
+        out << description + QStringLiteral(" (") + patterns + u')';
+    }
     return out.join(QStringLiteral(";;"));
 }
+
+// Room the window manager takes from the title bar for the window's icon and its three buttons.
+constexpr int kTitleBarChrome = 160;
 
 } // namespace
 
@@ -86,6 +96,11 @@ MsgResult QtDialogs::message(const core::Message& m) {
     for (MsgResult b : buttons)
         box.addButton(ToQt(b));
     box.setDefaultButton(ToQt(m.defaultButton.value_or(buttons.first())));
+    // A short message makes a box too narrow for its title; the box takes its width from the layout.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid)
+        grid->addItem(new QSpacerItem(box.fontMetrics().horizontalAdvance(m.title) + kTitleBarChrome, 0),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     const int pressed = box.exec();
     for (MsgResult b : buttons)
         if (pressed == ToQt(b)) return b;

@@ -16,6 +16,11 @@ QRect ScreenRect() {
     return s ? s->geometry() : QRect();
 }
 
+QRect WorkArea() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
 void MoveToScreenFraction(QWidget* w, const ScreenFractionRect& r) {
     const QRect s = ScreenRect();
     w->setGeometry(int(s.width() * r.Left), int(s.height() * r.Top), int(s.width() * r.Width),

@@ -30,6 +30,8 @@ struct ScreenFractionRect {
 
 // Size of the primary screen in pixels.
 QRect ScreenRect();
+// The part of the primary screen that windows may take (without panels and docks).
+QRect WorkArea();
 
 void MoveToScreenFraction(QWidget* w, const ScreenFractionRect& r);
 void SetWindowTopmost(QWidget* w, bool notTopmost);

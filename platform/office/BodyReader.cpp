@@ -1,6 +1,7 @@
 #include "platform/office/BodyReader.h"
 
 #include "platform/office/NestingGuard.h"
+#include "platform/office/ParagraphAlignment.h"
 
 namespace platform {
 
@@ -163,7 +164,9 @@ bool BodyReader::readLeaf(const Tag& tag) {
         return true;
     }
     if (tag.ns != Ns::W) return false;
-    if (tag.name == "r"_L1) {
+    if (tag.name == "pPr"_L1) {
+        cell_->setAlignment(ReadParagraphAlignment(xml_));
+    } else if (tag.name == "r"_L1) {
         readRun();
     } else if (tag.name == "t"_L1) {
         cell_->appendText(xml_.readElementText(), format_);

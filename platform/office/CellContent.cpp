@@ -1,5 +1,6 @@
 #include "platform/office/CellContent.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -14,6 +15,12 @@ constexpr QChar kPicture = QChar::ObjectReplacementCharacter;
 
 void CellContent::beginParagraph() {
     if (paragraphs_++ > 0) append(u"\r", spans_.empty() ? 0 : spans_.back().format, -1);
+}
+
+void CellContent::setAlignment(Qt::Alignment alignment) {
+    if (!alignment || paragraphs_ == 0) return;
+    alignments_.resize(size_t(paragraphs_));
+    alignments_.back() = alignment;
 }
 
 void CellContent::appendText(QStringView text, int format) {
@@ -83,6 +90,13 @@ void CellContent::fill(QTextDocument* doc, const CellResources& resources) const
             cursor.insertText(piece, resources.formats[size_t(span.format)]);
         }
         start = span.end;
+    }
+    QTextBlock block = doc->begin();
+    for (size_t i = 0; i < alignments_.size() && block.isValid(); ++i, block = block.next()) {
+        if (!alignments_[i]) continue;
+        QTextBlockFormat f = block.blockFormat();
+        f.setAlignment(alignments_[i]);
+        QTextCursor(block).setBlockFormat(f);
     }
 }
 

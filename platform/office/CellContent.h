@@ -24,6 +24,8 @@ class CellContent {
 public:
     // Starts a paragraph; from the second one on this adds the separator.
     void beginParagraph();
+    // The alignment of the current paragraph; 0 leaves the default.
+    void setAlignment(Qt::Alignment alignment);
     // Text as Word holds it: line ends in it count as spaces.
     void appendText(QStringView text, int format);
     void appendLineBreak(int format);
@@ -54,6 +56,7 @@ private:
     QString chars_; // '\r' between paragraphs, U+FFFC where a picture stands
     std::vector<Span> spans_;
     std::vector<Placement> placements_;
+    std::vector<Qt::Alignment> alignments_; // by paragraph, as far as one is set
     int paragraphs_ = 0;
 };
 

@@ -19,7 +19,7 @@ const QString kA = u"http://schemas.openxmlformats.org/drawingml/2006/main"_s;
 const QString kPic = u"http://schemas.openxmlformats.org/drawingml/2006/picture"_s;
 const QString kRelTypes = u"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"_s;
 
-constexpr int kTextWidth = 11906 - 2 * 1134; // twips: A4 less 2 cm margins
+constexpr int kTextWidth = DocxPage::textWidth;
 constexpr double kEmuPerPixel = 9525.0;
 
 // The pictures gathered while writing document.xml, saved as word/media/imageN.png.
@@ -33,15 +33,18 @@ void element(QXmlStreamWriter& x, const QString& name,
         x.writeAttribute(kW, key, value);
 }
 
+// Without a face and language of its own, LibreOffice sets Chinese text in its default East Asian face, which is
+// often a Japanese one.
+const QString kEastAsiaFont = u"宋体"_s;
+const QString kEastAsiaLanguage = u"zh-CN"_s;
+
 void writeRunProperties(QXmlStreamWriter& x, const DocxRun& run) {
-    if (!run.bold && !run.italic && !run.underline && !run.strikeOut && !run.color.isValid() && run.pointSize <= 0 &&
-        run.font.isEmpty())
-        return;
     x.writeStartElement(kW, u"rPr"_s);
     // Word insists on this order of the properties.
-    if (!run.font.isEmpty()) {
+    if (run.font.isEmpty())
+        element(x, u"rFonts"_s, {{u"eastAsia"_s, kEastAsiaFont}});
+    else
         element(x, u"rFonts"_s, {{u"ascii"_s, run.font}, {u"hAnsi"_s, run.font}, {u"eastAsia"_s, run.font}});
-    }
     if (run.bold) element(x, u"b"_s);
     if (run.italic) element(x, u"i"_s);
     if (run.strikeOut) element(x, u"strike"_s);
@@ -52,6 +55,7 @@ void writeRunProperties(QXmlStreamWriter& x, const DocxRun& run) {
         element(x, u"szCs"_s, {{u"val"_s, halfPoints}});
     }
     if (run.underline) element(x, u"u"_s, {{u"val"_s, u"single"_s}});
+    element(x, u"lang"_s, {{u"eastAsia"_s, kEastAsiaLanguage}});
     x.writeEndElement();
 }
 
@@ -155,15 +159,33 @@ QString alignmentValue(DocxAlignment alignment) {
     return {};
 }
 
+void writeParagraphProperties(QXmlStreamWriter& x, const DocxParagraphFormat& format) {
+    const bool exact = format.exactLineTwips > 0;
+    if (format.alignment == DocxAlignment::Default && !exact && format.markPointSize <= 0 && !format.pageBreakBefore &&
+        !format.keepLines)
+        return;
+    x.writeStartElement(kW, u"pPr"_s);
+    // In the order the schema gives them.
+    if (format.keepLines) element(x, u"keepLines"_s);
+    if (format.pageBreakBefore) element(x, u"pageBreakBefore"_s);
+    if (exact) {
+        element(x, u"spacing"_s,
+                {{u"before"_s, u"0"_s},
+                 {u"after"_s, u"0"_s},
+                 {u"line"_s, QString::number(format.exactLineTwips)},
+                 {u"lineRule"_s, u"exact"_s}});
+    }
+    if (format.alignment != DocxAlignment::Default)
+        element(x, u"jc"_s, {{u"val"_s, alignmentValue(format.alignment)}});
+    if (format.markPointSize > 0) writeRunProperties(x, DocxRun{.pointSize = format.markPointSize});
+    x.writeEndElement();
+}
+
 // Without media (header and footer parts) pictures are left out.
 void writeParagraph(QXmlStreamWriter& x, const DocxParagraph& paragraph, Media* media,
-                    DocxAlignment alignment = DocxAlignment::Default) {
+                    const DocxParagraphFormat& format = {}) {
     x.writeStartElement(kW, u"p"_s);
-    if (alignment != DocxAlignment::Default) {
-        x.writeStartElement(kW, u"pPr"_s);
-        element(x, u"jc"_s, {{u"val"_s, alignmentValue(alignment)}});
-        x.writeEndElement();
-    }
+    writeParagraphProperties(x, format);
     for (const DocxRun& run : paragraph) {
         if (run.field != DocxField::None) {
             writeField(x, run);
@@ -206,15 +228,24 @@ void writeTable(QXmlStreamWriter& x, const DocxTable& table, Media& media) {
     for (size_t c = 0; c < columns; ++c)
         element(x, u"gridCol"_s, {{u"w"_s, width}});
     x.writeEndElement();
-    for (const auto& row : table.rows) {
+    for (size_t r = 0; r < table.rows.size(); ++r) {
+        const bool first = r == 0;
         x.writeStartElement(kW, u"tr"_s);
-        for (const DocxCell& cell : row) {
+        if (table.repeatFirstRow) {
+            x.writeStartElement(kW, u"trPr"_s);
+            element(x, u"cantSplit"_s);
+            if (first) element(x, u"tblHeader"_s);
+            x.writeEndElement();
+        }
+        for (const DocxCell& cell : table.rows[r]) {
             x.writeStartElement(kW, u"tc"_s);
             x.writeStartElement(kW, u"tcPr"_s);
             element(x, u"tcW"_s, {{u"w"_s, width}, {u"type"_s, dxa}});
+            if (first && table.greyFirstRow)
+                element(x, u"shd"_s, {{u"val"_s, u"clear"_s}, {u"color"_s, u"auto"_s}, {u"fill"_s, u"D9D9D9"_s}});
             x.writeEndElement();
-            for (const DocxParagraph& p : cell.paragraphs)
-                writeParagraph(x, p, &media);
+            for (size_t i = 0; i < cell.paragraphs.size(); ++i)
+                writeParagraph(x, cell.paragraphs[i], &media, i < cell.formats.size() ? cell.formats[i] : DocxParagraphFormat());
             if (cell.paragraphs.empty()) writeParagraph(x, {}, &media); // a cell needs a paragraph
             x.writeEndElement();
         }
@@ -279,7 +310,7 @@ QByteArray pagePart(const QString& root, const DocxParagraph& runs, DocxAlignmen
     x.writeStartDocument(u"1.0"_s, true);
     x.writeNamespace(kW, u"w"_s);
     x.writeStartElement(kW, root);
-    writeParagraph(x, runs, nullptr, alignment);
+    writeParagraph(x, runs, nullptr, {alignment});
     x.writeEndDocument();
     return out;
 }
@@ -317,7 +348,7 @@ bool DocxWriter::save(const QString& path, QString* error) const {
     x.writeStartElement(kW, u"body"_s);
     for (const auto& block : body_) {
         if (const auto* p = std::get_if<Paragraph>(&block))
-            writeParagraph(x, p->runs, &media, p->alignment);
+            writeParagraph(x, p->runs, &media, p->format);
         else
             writeTable(x, std::get<DocxTable>(block), media);
     }
@@ -343,11 +374,11 @@ bool DocxWriter::save(const QString& path, QString* error) const {
     }
     if (header_) {
         documentRels.emplace_back(u"header"_s, u"header1.xml"_s);
-        entries.emplace_back(u"word/header1.xml"_s, pagePart(u"hdr"_s, header_->runs, header_->alignment));
+        entries.emplace_back(u"word/header1.xml"_s, pagePart(u"hdr"_s, header_->runs, header_->format.alignment));
     }
     if (footer_) {
         documentRels.emplace_back(u"footer"_s, u"footer1.xml"_s);
-        entries.emplace_back(u"word/footer1.xml"_s, pagePart(u"ftr"_s, footer_->runs, footer_->alignment));
+        entries.emplace_back(u"word/footer1.xml"_s, pagePart(u"ftr"_s, footer_->runs, footer_->format.alignment));
     }
     entries.emplace_back(u"word/_rels/document.xml.rels"_s, relationships(documentRels));
     return ZipArchive::write(path, entries, error);

@@ -20,19 +20,22 @@ public:
     void addParagraph(const QString& text) { addParagraph(DocxParagraph{DocxRun{.text = text}}); }
     void addParagraph(DocxParagraph runs) { addParagraph(std::move(runs), DocxAlignment::Default); }
     void addParagraph(DocxParagraph runs, DocxAlignment alignment) {
-        body_.emplace_back(Paragraph{std::move(runs), alignment});
+        addParagraph(std::move(runs), DocxParagraphFormat{.alignment = alignment});
+    }
+    void addParagraph(DocxParagraph runs, const DocxParagraphFormat& format) {
+        body_.emplace_back(Paragraph{std::move(runs), format});
     }
     // The reference stays valid while more content is added.
     DocxTable& addTable() { return std::get<DocxTable>(body_.emplace_back(DocxTable())); }
-    void setHeader(DocxParagraph runs, DocxAlignment alignment) { header_ = Paragraph{std::move(runs), alignment}; }
-    void setFooter(DocxParagraph runs, DocxAlignment alignment) { footer_ = Paragraph{std::move(runs), alignment}; }
+    void setHeader(DocxParagraph runs, DocxAlignment alignment) { header_ = Paragraph{std::move(runs), {alignment}}; }
+    void setFooter(DocxParagraph runs, DocxAlignment alignment) { footer_ = Paragraph{std::move(runs), {alignment}}; }
 
     bool save(const QString& path, QString* error = nullptr) const;
 
 private:
     struct Paragraph {
         DocxParagraph runs;
-        DocxAlignment alignment;
+        DocxParagraphFormat format;
     };
 
     std::deque<std::variant<Paragraph, DocxTable>> body_;

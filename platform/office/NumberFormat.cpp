@@ -8,92 +8,91 @@ namespace platform {
 
 namespace {
 
-constexpr int kSecondsPerDay = 24 * 60 * 60;
-constexpr double kLastSerial = 2958465; // 9999-12-31, the last day a spreadsheet shows as a date
-
 // std::to_chars is many times quicker than QString::number, which shows on sheets of 20,000 rows.
 QString chars(double value, std::chars_format format, int precision) {
-    char buffer[400]; // room for the fixed notation of the largest double
+    char buffer[400];
     const std::to_chars_result result = std::to_chars(std::begin(buffer), std::end(buffer), value, format, precision);
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-// Rounds half away from zero as spreadsheets do; "+ 0.0" turns -0 into 0.
-QString fixedText(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return chars(std::round(value * scale) / scale + 0.0, std::chars_format::fixed, decimals);
-}
-
-bool isTimeLetter(QChar c) {
-    return c == u'h' || c == u'H' || c == u's' || c == u'S';
+// The patterns of the built-in ids as a spreadsheet in the PRC locale shows them.
+const char16_t* builtInCode(int id) {
+    switch (id) {
+    case 1: return u"0";
+    case 2: return u"0.00";
+    case 3: return u"#,##0";
+    case 4: return u"#,##0.00";
+    case 5: case 37: return u"#,##0_);(#,##0)";
+    case 6: case 38: return u"#,##0_);[Red](#,##0)";
+    case 7: case 39: return u"#,##0.00_);(#,##0.00)";
+    case 8: case 40: return u"#,##0.00_);[Red](#,##0.00)";
+    case 9: return u"0%";
+    case 10: return u"0.00%";
+    case 11: return u"0.00E+00";
+    case 12: return u"# ?/?";
+    case 13: return u"# ?" "?/?" "?";
+    case 14: return u"yyyy/m/d";
+    case 15: return u"d-mmm-yy";
+    case 16: return u"d-mmm";
+    case 17: return u"mmm-yy";
+    case 18: return u"h:mm AM/PM";
+    case 19: return u"h:mm:ss AM/PM";
+    case 20: return u"h:mm";
+    case 21: return u"h:mm:ss";
+    case 22: return u"yyyy/m/d h:mm";
+    case 27: case 36: case 50: case 52: case 57: return u"yyyy\"年\"m\"月\"";
+    case 28: case 29: case 51: case 53: case 54: case 58: return u"m\"月\"d\"日\"";
+    case 30: return u"m-d-yy";
+    case 31: return u"yyyy\"年\"m\"月\"d\"日\"";
+    case 32: return u"h\"时\"mm\"分\"";
+    case 33: return u"h\"时\"mm\"分\"ss\"秒\"";
+    case 34: case 55: return u"上午/下午h\"时\"mm\"分\"";
+    case 35: case 56: return u"上午/下午h\"时\"mm\"分\"ss\"秒\"";
+    case 45: return u"mm:ss";
+    case 46: return u"[h]:mm:ss";
+    case 47: return u"mm:ss.0";
+    case 48: return u"##0.0E+0";
+    default: return nullptr; // General, and "@" (text), which shows a number as General too
+    }
 }
 
 } // namespace
 
 NumberFormat NumberFormat::builtIn(int id) {
-    switch (id) {
-    case 1:
-    case 3:
-        return NumberFormat(Kind::Fixed, 0);
-    case 2:
-    case 4:
-        return NumberFormat(Kind::Fixed, 2);
-    case 9:
-        return NumberFormat(Kind::Percent, 0);
-    case 10:
-        return NumberFormat(Kind::Percent, 2);
-    case 22:
-        return NumberFormat(Kind::DateTime);
-    default:
-        break;
-    }
-    if ((id >= 14 && id <= 17) || (id >= 27 && id <= 31) || id == 36 || (id >= 50 && id <= 54) || id == 57 || id == 58)
-        return NumberFormat(Kind::Date);
-    if ((id >= 18 && id <= 21) || (id >= 32 && id <= 35) || (id >= 45 && id <= 47) || id == 55 || id == 56)
-        return NumberFormat(Kind::Time);
-    return NumberFormat();
+    const char16_t* code = builtInCode(id);
+    return code ? fromCode(QStringView(code)) : NumberFormat();
 }
 
 NumberFormat NumberFormat::fromCode(QStringView code) {
-    if (code.startsWith(u"General", Qt::CaseInsensitive)) return NumberFormat();
-    bool date = false, time = false, month = false, percent = false, digits = false, other = false, point = false;
-    int decimals = 0;
-    for (qsizetype i = 0; i < code.size(); ++i) {
-        const QChar c = code[i];
-        if (c == u';') break;
-        if (c == u'"') {
-            i = code.indexOf(u'"', i + 1);
-            if (i < 0) break;
-        } else if (c == u'\\' || c == u'_' || c == u'*') {
-            ++i; // the next character is a literal or a padding
-        } else if (c == u'[') {
-            const qsizetype end = code.indexOf(u']', i);
-            if (end < 0) break;
-            // Elapsed time such as [h]; colours and locales are skipped.
-            if (end > i + 1 && isTimeLetter(code[i + 1])) time = true;
-            i = end;
-        } else if (c == u'y' || c == u'Y' || c == u'd' || c == u'D') {
-            date = true;
-        } else if (c == u'm' || c == u'M') {
-            month = true;
-        } else if (isTimeLetter(c)) {
-            time = true;
-        } else if (c == u'%') {
-            percent = true;
-        } else if (c == u'.') {
-            point = true;
-        } else if (c == u'0' || c == u'#' || c == u'?') {
-            digits = true;
-            if (point) ++decimals;
-        } else if (c == u'E' || c == u'e' || c == u'/') {
-            other = true; // scientific or fraction
+    std::vector<FormatSection> sections;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= code.size(); ++i) {
+        if (i < code.size()) {
+            const QChar c = code[i];
+            if (c == u'"') {
+                i = code.indexOf(u'"', i + 1);
+                if (i < 0) i = code.size() - 1;
+                continue;
+            }
+            if (c == u'\\' || c == u'_' || c == u'*') {
+                ++i;
+                continue;
+            }
+            if (c != u';') continue;
         }
+        sections.push_back(FormatSection::parse(code.sliced(start, std::min(i, code.size()) - start)));
+        start = i + 1;
     }
-    // "m" is the month unless it sits among hours and seconds only.
-    if (date || (month && !time)) return NumberFormat(time ? Kind::DateTime : Kind::Date);
-    if (time) return NumberFormat(Kind::Time);
-    if (!digits || other) return NumberFormat();
-    return NumberFormat(percent ? Kind::Percent : Kind::Fixed, decimals);
+    NumberFormat format;
+    if (sections.size() == 1 && code.trimmed().compare(u"General", Qt::CaseInsensitive) == 0) return format;
+    if (sections.size() > 3) sections.resize(3); // the fourth is for text cells
+    for (size_t i = 1; i < sections.size(); ++i)
+        sections[i].setOwnSign();
+    for (FormatSection& s : sections) {
+        if (s.hasCondition()) s.setOwnSign();
+    }
+    format.sections_ = std::make_shared<const std::vector<FormatSection>>(std::move(sections));
+    return format;
 }
 
 QString NumberFormat::generalText(double value) {
@@ -102,40 +101,27 @@ QString NumberFormat::generalText(double value) {
 }
 
 QString NumberFormat::text(double value, bool date1904) const {
-    switch (kind_) {
-    case Kind::General:
-        return generalText(value);
-    case Kind::Fixed:
-        return fixedText(value, decimals_);
-    case Kind::Percent:
-        return fixedText(value * 100, decimals_) + u'%';
-    default:
-        break;
+    if (!sections_) return generalText(value);
+    const std::vector<FormatSection>& s = *sections_;
+    const FormatSection* section = &s[0];
+    if (s[0].hasCondition() || (s.size() > 1 && s[1].hasCondition())) {
+        // Conditions pick the first section whose test holds, the last one otherwise.
+        section = &s.back();
+        for (size_t i = 0; i < std::min<size_t>(2, s.size()); ++i) {
+            if (s[i].hasCondition() && s[i].conditionHolds(value)) {
+                section = &s[i];
+                break;
+            }
+        }
+    } else if (value < 0 && s.size() > 1) {
+        section = &s[1];
+    } else if (value == 0 && s.size() > 2) {
+        section = &s[2];
     }
-    if (!(value >= 0 && value <= kLastSerial)) return generalText(value); // shown as "####" by spreadsheets
-    qint64 days = qint64(value);
-    qint64 seconds = std::llround((value - double(days)) * kSecondsPerDay);
-    if (seconds == kSecondsPerDay) {
-        ++days;
-        seconds = 0;
-    }
-    // The 1900 system counts a 29 February 1900 that never was; serials before it are one day off.
-    if (!date1904 && days < 61) ++days;
-    const QDate base = date1904 ? QDate(1904, 1, 1) : QDate(1899, 12, 30);
-    return text(base.addDays(days), QTime(0, 0).addSecs(int(seconds)));
-}
-
-QString NumberFormat::text(QDate date, QTime time) const {
-    const QString dateText = date.toString(QStringLiteral("yyyy/M/d"));
-    const QString timeText = time.toString(QStringLiteral("H:mm:ss"));
-    switch (kind_) {
-    case Kind::Date:
-        return dateText;
-    case Kind::Time:
-        return timeText;
-    default:
-        return dateText + u' ' + timeText;
-    }
+    QString out;
+    if (!section->text(value, date1904, out)) return generalText(value); // spreadsheets show "####"
+    if (value < 0 && !section->ownSign() && !section->isDate() && !out.isEmpty()) out.prepend(u'-');
+    return out;
 }
 
 } // namespace platform

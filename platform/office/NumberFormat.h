@@ -1,39 +1,37 @@
 #pragma once
-#include <QDate>
+#include "platform/office/FormatSection.h"
+
 #include <QString>
 #include <QStringView>
-#include <QTime>
+#include <memory>
+#include <vector>
 
 namespace platform {
 
-// How a number cell is displayed, reduced to what a name list meets: general numbers, fixed decimals,
-// percentages, and dates and times, which always show as "yyyy/M/d" and "H:mm:ss" whatever their pattern.
-// Digit grouping, colours, literal text and currency symbols of a pattern are left out ("#,##0" shows
-// 1234567); scientific and fraction patterns and the built-in currency and accounting ones show as
+// How a number cell is displayed, as the spreadsheet program shows it: general numbers, zero padding
+// ("000000"), digit grouping, fixed decimals, percentages, scientific notation, literal text, and dates and
+// times by their pattern (yyyy"年"m"月"d"日", h:mm). Up to three sections for positive, negative and zero
+// values and conditions such as [>=100] are honoured; colours are not text. Fraction patterns show as
 // general numbers.
 class NumberFormat {
 public:
-    enum class Kind { General, Fixed, Percent, Date, Time, DateTime };
+    NumberFormat() = default; // General
 
-    NumberFormat() = default;
-    explicit NumberFormat(Kind kind, int decimals = 0) : kind_(kind), decimals_(decimals) {}
-
-    // A built-in numFmtId, including the East Asian date and time ids (27-36, 50-58).
+    // A built-in numFmtId as a Chinese (PRC) spreadsheet shows it, including the East Asian date ids.
     static NumberFormat builtIn(int id);
-    // The formatCode of a custom numFmt; only its first section counts.
+    // The formatCode of a custom numFmt, or of a FORMAT record of a legacy workbook.
     static NumberFormat fromCode(QStringView code);
 
     // The shortest text with at most 15 significant digits: "1", "2.5", "0.001", "1E+20".
     static QString generalText(double value);
 
-    // A cell value as shown; date kinds read it as a day count of the 1900 (or 1904) date system.
+    // A cell value as shown; date patterns read it as a day count of the 1900 (or 1904) date system.
     QString text(double value, bool date1904 = false) const;
-    // A moment as shown by a date or time kind; other kinds show date and time.
-    QString text(QDate date, QTime time) const;
+
+    bool isDate() const { return sections_ && !sections_->empty() && sections_->front().isDate(); }
 
 private:
-    Kind kind_ = Kind::General;
-    int decimals_ = 0;
+    std::shared_ptr<const std::vector<FormatSection>> sections_; // null: General
 };
 
 } // namespace platform

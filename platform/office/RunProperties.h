@@ -19,6 +19,8 @@ struct RunProperties {
     Script script = Script::Normal;
     bool hasColor = false;
     QRgb color = 0;
+    bool hasHighlight = false; // w:highlight, or the shading LibreOffice gives a run
+    QRgb highlight = 0;
     int halfPoints = 0; // 0: not set
     QString font;
     QString eastAsiaFont;

@@ -1,7 +1,8 @@
 #include "platform/office/ZipArchive.h"
 
+#include "platform/files/AtomicWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <zip.h>
 
 namespace platform {
@@ -105,12 +106,7 @@ std::optional<ZipArchive> ZipArchive::open(const QString& path, QString* error) 
 bool ZipArchive::write(const QString& path, const Entries& entries, QString* error) {
     const std::optional<QByteArray> bytes = buildArchive(entries, error);
     if (!bytes) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, *bytes, error);
 }
 
 bool ZipArchive::contains(const QString& name) const {

@@ -8,6 +8,7 @@ struct CharProps {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    int script = 0;     // QTextCharFormat::VerticalAlignment: normal, superscript or subscript
     int halfPoints = 0; // 0: size not set
     int font = -1;      // -1: font not set
     int foreground = 0; // 0: the default colour

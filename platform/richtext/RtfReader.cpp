@@ -309,6 +309,12 @@ bool Reader::charWord(const Token& t) {
         c.underline = IsOn(t); // every underline style
     else if (w == "strike" || w == "striked")
         c.strike = IsOn(t);
+    else if (w == "super" || w == "up")
+        c.script = IsOn(t) ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal;
+    else if (w == "sub" || w == "dn")
+        c.script = IsOn(t) ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal;
+    else if (w == "nosupersub")
+        c.script = QTextCharFormat::AlignNormal;
     else if (w == "fs")
         c.halfPoints = std::clamp(t.param, 0, kMaxHalfPoints);
     else if (w == "f")
@@ -479,6 +485,8 @@ QTextCharFormat Reader::charFormat(const rtf::CharProps& props) const {
     if (props.italic) format.setFontItalic(true);
     if (props.underline) format.setFontUnderline(true);
     if (props.strike) format.setFontStrikeOut(true);
+    if (props.script != QTextCharFormat::AlignNormal)
+        format.setVerticalAlignment(QTextCharFormat::VerticalAlignment(props.script));
     if (props.halfPoints > 0) format.setFontPointSize(props.halfPoints / 2.0);
     if (const auto font = fonts_.constFind(props.font); font != fonts_.cend()) format.setFontFamilies({font->name});
     // Index 0 is the automatic colour even when a writer gave it components.

@@ -106,6 +106,9 @@ rtf::CharProps Writer::propsOf(const QTextCharFormat& format) const {
     props.italic = format.fontItalic();
     props.underline = format.fontUnderline();
     props.strike = format.fontStrikeOut();
+    if (const auto v = format.verticalAlignment();
+        v == QTextCharFormat::AlignSuperScript || v == QTextCharFormat::AlignSubScript)
+        props.script = v;
     if (format.hasProperty(QTextFormat::FontPointSize)) props.halfPoints = qRound(format.fontPointSize() * 2);
     if (const QString family = FamilyOf(format); !family.isEmpty()) props.font = fonts_.indexOf(family);
     // Colour table entry 0 is the automatic colour, so used colours count from 1.
@@ -173,6 +176,10 @@ void Writer::writeProps(const rtf::CharProps& next) {
     writeFlag(next.italic, props_.italic, "i", "i0");
     writeFlag(next.underline, props_.underline, "ul", "ulnone");
     writeFlag(next.strike, props_.strike, "strike", "strike0");
+    if (next.script != props_.script)
+        word(next.script == QTextCharFormat::AlignSuperScript ? "super"
+             : next.script == QTextCharFormat::AlignSubScript ? "sub"
+                                                               : "nosupersub");
     if (next.foreground != props_.foreground) word("cf", next.foreground);
     if (next.background != props_.background) word("highlight", next.background);
     props_ = next;

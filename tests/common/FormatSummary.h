@@ -10,6 +10,8 @@ inline QString Summary(const QTextCharFormat& f) {
     if (f.fontItalic()) parts << "italic";
     if (f.fontUnderline()) parts << "underline";
     if (f.fontStrikeOut()) parts << "strike";
+    if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) parts << "super";
+    if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) parts << "sub";
     if (f.hasProperty(QTextFormat::FontPointSize)) parts << QString("size=%1").arg(f.fontPointSize());
     if (!f.fontFamilies().toStringList().isEmpty()) parts << "font=" + f.fontFamilies().toStringList().join(',');
     if (f.hasProperty(QTextFormat::ForegroundBrush)) parts << "fg=" + f.foreground().color().name();

@@ -48,9 +48,26 @@ private slots:
                                                    << "1";
         QTest::newRow("excluded text read by leading number") << 1.0 << 3.0 << 1.0 << "2abc" << 2 << "1"
                                                               << "3";
-        // 0.1 steps accumulate: the third value is 0.30000000000000004, not 0.3
-        QTest::newRow("accumulated tenth not excluded") << 0.0 << 1.0 << 0.1 << "0.3" << 11 << "0"
-                                                        << "1";
+        // Each number is from + i * step as a person would type it, never a sum that drifts.
+        QTest::newRow("typed tenth excluded") << 0.0 << 1.0 << 0.1 << "0.3" << 10 << "0"
+                                              << "1";
+        QTest::newRow("typed hundredths excluded") << 0.15 << 0.45 << 0.15 << "0.45" << 2 << "0.15"
+                                                   << "0.3";
+        QTest::newRow("end reached by tenths") << 0.5 << 1.7 << 0.3 << "" << 5 << "0.5"
+                                               << "1.7";
+        QTest::newRow("end reached by thousandths") << 0.0 << 1.0 << 0.001 << "" << 1001 << "0"
+                                                    << "1";
+        QTest::newRow("span 10000 by thousandths") << 0.0 << 10000.0 << 0.001 << "" << 10000001 << "0"
+                                                   << "10000";
+        QTest::newRow("decimals of from count") << 0.25 << 3.0 << 1.0 << "2.25" << 2 << "0.25"
+                                                << "1.25";
+        QTest::newRow("negative from") << -1.0 << 1.0 << 0.1 << "-0.7" << 20 << "-1"
+                                       << "1";
+        // From about 9e15 up adding 1 changes nothing: the range must still end.
+        QTest::newRow("huge numbers end") << 1e16 << 1e16 + 10000 << 1.0 << "" << 10001 << "1e+16"
+                                          << "1.000000000001e+16";
+        QTest::newRow("huge numbers by thousandths") << 1e16 << 1e16 + 10000 << 0.001 << "" << 10000001 << "1e+16"
+                                                     << "1.000000000001e+16";
     }
     void numberRange() {
         QFETCH(double, from);
@@ -69,7 +86,35 @@ private slots:
     void rangeOrderAndAccumulatedText() {
         const QStringList list = Texts(core::NumberRange(1, 60, 1, QStringLiteral("3 5")));
         QCOMPARE(list.mid(0, 5), (QStringList{"1", "2", "4", "6", "7"}));
-        QVERIFY(Texts(core::NumberRange(0, 1, 0.1, QStringLiteral("0.3"))).contains(QStringLiteral("0.3")));
+    }
+
+    void rangeTextsAreTyped_data() {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("tenths") << 0.0 << 0.6 << 0.1 << QStringList{"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6"};
+        QTest::newRow("zero crossed") << -0.3 << 0.2 << 0.1 << QStringList{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2"};
+        QTest::newRow("from and step decimals") << 1.05 << 1.5 << 0.1 << QStringList{"1.05", "1.15", "1.25", "1.35",
+                                                                                     "1.45"};
+        QTest::newRow("small exponent") << 0.001 << 0.004 << 0.001 << QStringList{"0.001", "0.002", "0.003", "0.004"};
+    }
+    void rangeTextsAreTyped() {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(double, step);
+        QFETCH(QStringList, texts);
+        const std::vector<double> numbers = core::NumberRange(from, to, step, QString());
+        QCOMPARE(Texts(numbers), texts);
+        // The value is the one its text reads, so a typed exclusion matches it.
+        for (double v : numbers)
+            QVERIFY2(v == core::FormatNumber(v).toDouble(), qPrintable(QString::number(v, 'g', 17)));
+    }
+
+    void everyNumberExcludedByItsText() {
+        const std::vector<double> all = core::NumberRange(-1, 1, 0.01, QString());
+        const QStringList texts = Texts(all);
+        QVERIFY(core::NumberRange(-1, 1, 0.01, texts.join(u' ')).empty());
     }
 
     void nameLines() {

@@ -28,6 +28,18 @@ private slots:
         QTest::newRow("14-character source cut to 12") << "抽题目"
                                                        << "abcdefghijklmn"
                                                        << "01 2026/3/7 9:05:07 抽题目      abcdefghijkl 17";
+        // A character beyond the Basic Multilingual Plane counts once and is never split.
+        QTest::newRow("wide character padded") << "抽文本(名字)"
+                                               << "赵𬶨.txt"
+                                               << "01 2026/3/7 9:05:07 抽文本(名字)  赵𬶨.txt       17";
+        QTest::newRow("wide character kept whole at the cut")
+            << "抽文本(名字)"
+            << "abcdefghijk𬶨mn"
+            << "01 2026/3/7 9:05:07 抽文本(名字)  abcdefghijk𬶨 17";
+        QTest::newRow("wide character after the cut")
+            << "抽文本(名字)"
+            << "高二(01)班赵𬶨同学们好"
+            << "01 2026/3/7 9:05:07 抽文本(名字)  高二(01)班赵𬶨同学们 17";
     }
     void lineLayout() {
         QFETCH(QString, mode);
@@ -123,6 +135,9 @@ private slots:
         QTest::newRow("trailing blanks of the name") << "ab"
                                                      << "抽文本(名字)"
                                                      << "ab  " << true;
+        QTest::newRow("wide character at the cut") << "abcdefghijk𬶨mn"
+                                                   << "抽文本(名字)"
+                                                   << "abcdefghijk𬶨" << true;
     }
     void lastMatches() {
         QFETCH(QString, recordSource);

@@ -37,6 +37,19 @@ private slots:
         // Both bounds fall to 0 and one mask character goes in front.
         QTest::newRow("style 3 one character") << "a" << 3 << 0 << 0 << 2 << 4 << "*"
                                                << "*a";
+        // A character beyond the Basic Multilingual Plane is one character, hidden or shown whole.
+        QTest::newRow("wide character style 0") << "赵𬶨" << 0 << 0 << 0 << 0 << 0 << "*"
+                                                << "**";
+        QTest::newRow("wide character style 1") << "𬶨丽" << 1 << 1 << 0 << 0 << 0 << "*"
+                                                << "*丽";
+        QTest::newRow("wide character style 2 shown") << "赵𬶨丽" << 2 << 0 << 1 << 0 << 0 << "*"
+                                                      << "赵𬶨*";
+        QTest::newRow("wide character style 2 hidden") << "赵丽𬶨" << 2 << 0 << 1 << 0 << 0 << "*"
+                                                       << "赵丽*";
+        QTest::newRow("wide character style 3") << "赵𬶨丽华" << 3 << 0 << 0 << 2 << 2 << "*"
+                                                << "赵*丽华";
+        QTest::newRow("wide character style 3 kept at the end") << "赵丽华𬶨" << 3 << 0 << 0 << 2 << 9 << "*"
+                                                                << "赵**𬶨";
         QTest::newRow("unknown style is empty") << "abc" << 5 << 0 << 0 << 0 << 0 << "*"
                                                 << "";
         QTest::newRow("empty text") << "" << 1 << 3 << 0 << 0 << 0 << "*"

@@ -26,6 +26,14 @@ QByteArray LegacyRecord(const QString& name, double min, double max, double step
     return r;
 }
 
+// A record as an earlier build of this program wrote it: UTF-8 text.
+QByteArray Utf8Record(const QString& name, const QString& exclude) {
+    QByteArray r = name.toUtf8().leftJustified(20, ' ', true);
+    r.append(QByteArray(24, '\0'));
+    r.append(exclude.toUtf8().leftJustified(500, ' ', true));
+    return r;
+}
+
 QByteArray Count(qint16 n) {
     char c[2];
     qToLittleEndian(n, c);
@@ -61,7 +69,8 @@ private slots:
         p.append({QStringLiteral("b"), -5, 5, 0.1, QString()});
         const QByteArray bytes = p.toBytes();
         QCOMPARE(bytes.size(), 2 + 2 * 544);
-        QCOMPARE(bytes.mid(2, 20), QByteArray("一班").leftJustified(20, ' '));
+        // Text fields in GB18030, as older installations wrote them.
+        QCOMPARE(bytes.mid(2, 20), QByteArray("\xD2\xBB\xB0\xE0").leftJustified(20, ' '));
         const auto back = core::NumberProjects::fromBytes(bytes, nullptr);
         QVERIFY(back);
         QCOMPARE((*back)[0].Name, QStringLiteral("一班"));
@@ -69,12 +78,48 @@ private slots:
         QCOMPARE((*back)[1].Step, 0.1);
     }
 
-    void truncatedProjectsFileIsAnError() {
-        QString error;
-        QVERIFY(!core::NumberProjects::fromBytes(Count(3) + QByteArray(544, ' '), &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!core::NumberProjects::fromBytes(QByteArray("\x01"), &error));
-        QVERIFY(core::NumberProjects::fromBytes(Count(0), &error)->size() == 0);
+    // Ten Chinese characters fit in the name, 250 in the excluded numbers; names that differ
+    // only in their last characters stay apart.
+    void longChineseNamesStayApart() {
+        const QString exclude = QString(QStringLiteral("一")).repeated(250);
+        core::NumberProjects p;
+        p.append({QStringLiteral("高二年级一班数学兴趣"), 1, 60, 1, exclude});
+        p.append({QStringLiteral("高二年级一班数学小组"), 1, 50, 1, QString()});
+        const auto back = core::NumberProjects::fromBytes(p.toBytes(), nullptr);
+        QVERIFY(back);
+        QCOMPARE((*back)[0].Name, QStringLiteral("高二年级一班数学兴趣"));
+        QCOMPARE((*back)[0].Exclude, exclude);
+        QCOMPARE((*back)[1].Name, QStringLiteral("高二年级一班数学小组"));
+        QCOMPARE(back->find(QStringLiteral("高二年级一班数学小组")), 1);
+    }
+
+    // Files of older installations (GBK) and of earlier builds of this program (UTF-8) both read.
+    void projectsFileEncodings_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("GBK short names that are valid UTF-8")
+            << Count(2) + LegacyRecord(QStringLiteral("小学"), 1, 2, 1, QString()) +
+                   LegacyRecord(QStringLiteral("一"), 1, 2, 1, QStringLiteral("1"))
+            << QStringList{"小学", "一"};
+        QTest::newRow("GBK ten characters")
+            << Count(1) + LegacyRecord(QStringLiteral("高二年级一班数学兴趣"), 1, 2, 1, QString())
+            << QStringList{"高二年级一班数学兴趣"};
+        QTest::newRow("UTF-8 of an earlier build")
+            << Count(2) + Utf8Record(QStringLiteral("小学"), QString()) +
+                   Utf8Record(QStringLiteral("高二年级一班"), QStringLiteral("3 5"))
+            << QStringList{"小学", "高二年级一班"};
+        QTest::newRow("UTF-8 single character")
+            << Count(1) + Utf8Record(QStringLiteral("一"), QString()) << QStringList{"一"};
+    }
+    void projectsFileEncodings() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, names);
+        const auto p = core::NumberProjects::fromBytes(bytes, nullptr);
+        QVERIFY(p);
+        QStringList read;
+        for (qsizetype i = 0; i < p->size(); ++i)
+            read << (*p)[i].Name;
+        QCOMPARE(read, names);
     }
 
     void fitBytesCutsAtCharacters_data() {
@@ -84,11 +129,18 @@ private slots:
                                << "abc";
         QTest::newRow("ascii 22") << "abcdefghijklmnopqrstuv"
                                   << "abcdefghijklmnopqrst";
-        // 7 Chinese characters are 21 bytes: the seventh does not fit
-        QTest::newRow("three-byte characters") << "一二三四五六七"
-                                               << "一二三四五六";
-        QTest::newRow("mixed") << "ab一二三四五六七"
-                               << "ab一二三四五六";
+        // Two bytes a Chinese character: ten fit
+        QTest::newRow("ten Chinese characters") << "高二年级一班数学兴趣"
+                                                << "高二年级一班数学兴趣";
+        QTest::newRow("twelve Chinese characters") << "高二年级一班数学兴趣小组"
+                                                   << "高二年级一班数学兴趣";
+        QTest::newRow("mixed, no half character") << "abc一二三四五六七八九"
+                                                  << "abc一二三四五六七八";
+        // Four bytes in GB18030
+        QTest::newRow("wide character fits") << "一二三四五六七八𬶨"
+                                             << "一二三四五六七八𬶨";
+        QTest::newRow("wide character kept whole") << "一二三四五六七八九𬶨"
+                                                   << "一二三四五六七八九";
         QTest::newRow("emoji kept whole") << "abcdefghijklmnopq😀"
                                           << "abcdefghijklmnopq";
     }

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace platform;
@@ -18,6 +19,8 @@ Q_DECLARE_METATYPE(platform::DocxCell)
 Q_DECLARE_METATYPE(platform::DocxRun)
 
 namespace {
+
+const QString kW = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
 // "text[summary]" for every fragment of the document, blocks separated by '|'.
 QString Fragments(const QTextDocument& doc) {
@@ -191,12 +194,14 @@ private slots:
     void runFormats_data() {
         QTest::addColumn<DocxRun>("run");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("plain") << DocxRun{.text = "X"} << "";
-        QTest::newRow("bold") << DocxRun{.text = "X", .bold = true} << "bold";
+        // The writer names 宋体 for the East Asian text of every run without a font of its own.
+        QTest::newRow("plain") << DocxRun{.text = "X"} << "font=宋体";
+        QTest::newRow("bold") << DocxRun{.text = "X", .bold = true} << "bold font=宋体";
         QTest::newRow("italic underline strike")
-            << DocxRun{.text = "X", .italic = true, .underline = true, .strikeOut = true} << "italic underline strike";
-        QTest::newRow("colour") << DocxRun{.text = "X", .color = QColor("#c00000")} << "fg=#c00000";
-        QTest::newRow("size") << DocxRun{.text = "X", .pointSize = 14.5} << "size=14.5";
+            << DocxRun{.text = "X", .italic = true, .underline = true, .strikeOut = true}
+            << "italic underline strike font=宋体";
+        QTest::newRow("colour") << DocxRun{.text = "X", .color = QColor("#c00000")} << "font=宋体 fg=#c00000";
+        QTest::newRow("size") << DocxRun{.text = "X", .pointSize = 14.5} << "size=14.5 font=宋体";
         QTest::newRow("font") << DocxRun{.text = "X", .font = "楷体"} << "font=楷体";
         QTest::newRow("all") << DocxRun{.text = "X", .bold = true, .color = Qt::blue, .pointSize = 9, .font = "Arial"}
                              << "bold size=9 font=Arial fg=#0000ff";
@@ -208,8 +213,51 @@ private slots:
         const WordDocument doc = load(saveCell(DocxCell::runs({{.text = "a"}, run, {.text = "b"}})));
         QTextDocument out;
         doc.fillCell(0, 0, &out);
-        const QString expected = summary.isEmpty() ? "aXb[]" : "a[]X[" + summary + "]b[]";
+        const QString plain = "font=宋体";
+        const QString expected =
+            summary == plain ? "aXb[" + plain + "]" : "a[" + plain + "]X[" + summary + "]b[" + plain + "]";
         QCOMPARE(Fragments(out), expected);
+    }
+
+    // Every run names a Chinese face for its East Asian text and the zh-CN language, so that an office program
+    // does not set the Chinese in its own default East Asian face.
+    void runsNameAChineseFace_data() {
+        QTest::addColumn<DocxRun>("run");
+        QTest::addColumn<QString>("eastAsiaFont");
+        QTest::newRow("plain") << DocxRun{.text = "抽取结果"} << "宋体";
+        QTest::newRow("formatted") << DocxRun{.text = "张三", .bold = true, .underline = true, .pointSize = 14}
+                                   << "宋体";
+        QTest::newRow("own font") << DocxRun{.text = "李四", .font = "楷体"} << "楷体";
+        QTest::newRow("page field") << DocxRun{.field = DocxField::Page} << "宋体";
+    }
+    void runsNameAChineseFace() {
+        QFETCH(DocxRun, run);
+        QFETCH(QString, eastAsiaFont);
+        DocxWriter w;
+        w.addParagraph({run});
+        w.addTable().addRow({DocxCell::runs({run})});
+        w.setHeader({run}, DocxAlignment::Justify);
+        w.setFooter({run}, DocxAlignment::Center);
+        const QString path = save(w);
+        const std::optional<ZipArchive> zip = ZipArchive::open(path);
+        QVERIFY(zip);
+        for (const char* part : {"word/document.xml", "word/header1.xml", "word/footer1.xml"}) {
+            QXmlStreamReader xml(zip->read(QString::fromLatin1(part)).value_or(QByteArray()));
+            int runs = 0;
+            QStringList fonts;
+            QStringList languages;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+                const QXmlStreamAttributes a = xml.attributes();
+                if (xml.name() == u"r") ++runs;
+                if (xml.name() == u"rFonts") fonts << a.value(kW, "eastAsia").toString();
+                if (xml.name() == u"lang") languages << a.value(kW, "eastAsia").toString();
+            }
+            QVERIFY2(!xml.hasError(), part);
+            QVERIFY2(runs > 0, part);
+            QCOMPARE(fonts, QStringList(runs, eastAsiaFont));
+            QCOMPARE(languages, QStringList(runs, "zh-CN"));
+        }
     }
 
     void cellDocument() {
@@ -219,7 +267,7 @@ private slots:
         out.setPlainText("left over");
         doc.fillCell(0, 0, &out);
         QCOMPARE(out.blockCount(), 2);
-        QCOMPARE(Fragments(out), QString("line\u2028one[bold]|second[]"));
+        QCOMPARE(Fragments(out), QString("line\u2028one[bold font=宋体]|second[font=宋体]"));
         doc.fillCell(5, 5, &out); // no such cell
         QVERIFY(out.isEmpty());
     }

@@ -128,6 +128,11 @@ void TestRtf::read_data() {
         << "";
     QTest::newRow("highlight") << QByteArray("{\\rtf1{\\colortbl ;\\red255\\green255\\blue0;}\\highlight1 h}") << "h"
                                << 0 << "bg=#ffff00";
+    QTest::newRow("superscript") << QByteArray("{\\rtf1 x\\super 2\\nosupersub y}") << "x2y" << 1 << "super";
+    QTest::newRow("subscript ends with its group") << QByteArray("{\\rtf1 H{\\sub 2}O}") << "H2O" << 1 << "sub";
+    QTest::newRow("after the subscript") << QByteArray("{\\rtf1 H{\\sub 2}O}") << "H2O" << 2 << "";
+    QTest::newRow("raised by \\up") << QByteArray("{\\rtf1 x{\\up6 2}}") << "x2" << 1 << "super";
+    QTest::newRow("lowered by \\dn") << QByteArray("{\\rtf1 x{\\dn4 2}}") << "x2" << 1 << "sub";
     QTest::newRow("ignored destinations")
         << QByteArray("{\\rtf1{\\*\\generator Riched20;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}"
                       "{\\*\\unknown x}{\\header h}{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt link}} end}")
@@ -302,6 +307,12 @@ void TestRtf::formatRoundTrip_data() {
     QTest::newRow("strikethrough") << with([](QTextCharFormat& f) { f.setFontStrikeOut(true); });
     QTest::newRow("colour") << with([](QTextCharFormat& f) { f.setForeground(QColor(18, 52, 86)); });
     QTest::newRow("highlight") << with([](QTextCharFormat& f) { f.setBackground(QColor(Qt::yellow)); });
+    QTest::newRow("superscript") << with([](QTextCharFormat& f) {
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    });
+    QTest::newRow("subscript") << with([](QTextCharFormat& f) {
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    });
     QTest::newRow("half-point size") << with([](QTextCharFormat& f) { f.setFontPointSize(10.5); });
     QTest::newRow("font family") << with([](QTextCharFormat& f) { f.setFontFamilies({"DejaVu Serif"}); });
     QTest::newRow("chinese font family") << with([](QTextCharFormat& f) { f.setFontFamilies({"微软雅黑"}); });

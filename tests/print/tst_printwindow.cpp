@@ -103,6 +103,22 @@ private slots:
         QVERIFY(p.f.form->isVisible());
     }
 
+    void closingShowsTheMainWindowNormalAndActive_data() {
+        QTest::addColumn<bool>("minimisedBefore");
+        QTest::newRow("minimised by the record viewer before") << true;
+        QTest::newRow("never minimised") << false;
+    }
+    void closingShowsTheMainWindowNormalAndActive() {
+        QFETCH(bool, minimisedBefore);
+        PrintFixture p;
+        if (minimisedBefore) p.f.form->showMinimized();
+        p.open();
+        QTest::mouseClick(p.window->Command退出, Qt::LeftButton);
+        QVERIFY(p.f.form->isVisible());
+        QVERIFY(!(p.f.form->windowState() & Qt::WindowMinimized));
+        QVERIFY(QTest::qWaitForWindowActive(p.f.form.get()));
+    }
+
     void batchPrintCommandOpensTheHistorySource() {
         PrintFixture p;
         p.f.form->Frame批量抽取->Command打印批量抽取结果_Click();

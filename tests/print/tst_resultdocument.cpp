@@ -2,6 +2,7 @@
 #include "print/SimpleResultDocument.h"
 
 #include "DocxParagraphs.h"
+#include "PdfText.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -17,13 +18,6 @@ using print::SimpleResultDocument;
 namespace {
 
 const QDateTime kPrintTime(QDate(2026, 12, 10), QTime(9, 5, 7));
-
-int PdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
-    return int(QString::fromLatin1(f.readAll()).count(page));
-}
 
 QString Lines(int n) {
     QStringList lines;
@@ -60,10 +54,10 @@ private slots:
                 .saveDocx(path, &error),
             qPrintable(error));
         const QStringList expected =
-            QStringList{"center|b14|TovrelZandrel", "center|b14|抽取结果", "center||",
-                        "left|b12|数据来源：抽取记录 2026_12_10_09时05分07秒.txt", "left||"} +
+            QStringList{"center|b14|TovrelZandrel", "center|b14|抽取结果", "center|14|",
+                        "left|b12|数据来源：抽取记录 2026_12_10_09时05分07秒.txt", "left|12|"} +
             recordParagraphs +
-            QStringList{"left||", "left|12|注意： 抽取结果以现场公开实际抽取情况为准！", "left||",
+            QStringList{"left|12|", "left|12|注意： 抽取结果以现场公开实际抽取情况为准！", "left|12|",
                         "right|b12|TovrelZandrel", "right|b12|打印时间：2026/12/10 9:05:07"};
         QCOMPARE(DocxParagraphs(path, "word/document.xml"), expected);
         QCOMPARE(DocxParagraphs(path, "word/header1.xml"), QStringList{"both||TovrelZandrel"});
@@ -120,7 +114,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         QString error;
-        QVERIFY2(print::PrintResultDocument(SimpleResultDocument({}, Lines(lines), kPrintTime), printer, &error),
+        QVERIFY2(print::PrintResultDocument(SimpleResultDocument({}, Lines(lines), kPrintTime), printer, QStringLiteral("out"), &error),
                  qPrintable(error));
         const int pages = PdfPages(pdf);
         QVERIFY2(severalPages ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
@@ -133,7 +127,7 @@ private slots:
         printer.setOutputFileName(pdf);
         QString error;
         QVERIFY(
-            !print::PrintResultDocument(SimpleResultDocument({}, QStringLiteral("x"), kPrintTime), printer, &error));
+            !print::PrintResultDocument(SimpleResultDocument({}, QStringLiteral("x"), kPrintTime), printer, QStringLiteral("out"), &error));
         QCOMPARE(error, QStringLiteral("打印机“%1”无法开始打印。").arg(pdf));
     }
 };

@@ -139,6 +139,9 @@ private slots:
         QTest::newRow("empty first row leaves no line")
             << QList<QStringList>{{"1", ""}, {"2", "乙"}} << QList<int>{2} << "-"
             << "乙";
+        QTest::newRow("line break read as a blank")
+            << QList<QStringList>{{"1", "欧阳\n小明", "男"}, {"2", "李\r\n四", "女\n"}} << QList<int>{2, 3} << "-"
+            << "欧阳 小明-男\n李 四-女";
         QTest::newRow("no data rows") << QList<QStringList>{} << QList<int>{2} << "-"
                                       << "";
     }

@@ -1,11 +1,14 @@
 #include "Form1Fixture.h"
 #include "ModalScript.h"
 #include "XlsxFixture.h"
+#include "ui/BatchPanel.h"
 #include "ui/Form从Excel导入姓名或文本.h"
 
 #include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 using core::MsgIcon;
 using core::MsgResult;
@@ -146,6 +149,46 @@ private slots:
         f.dialogs.fileAnswers << book;
         f.form->Command增加文件_Click();
         QVERIFY(QFile::exists(f.folder.file(QStringLiteral("题目文件/NAMES.XLS"))));
+    }
+
+    // Only a new file from the template goes back to "单组多批次"; an import keeps the batch method, and the
+    // group lists take in the new file.
+    void importKeepsTheBatchMethod_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("name file") << "五班.txt"
+                                   << "五班.txt";
+        QTest::newRow("workbook") << "五班.xlsx"
+                                  << "五班.txt";
+    }
+    void importKeepsTheBatchMethod() {
+        QFETCH(QString, source);
+        QFETCH(QString, listed);
+        Fixture f;
+        QTemporaryDir outside;
+        const QString path = outside.filePath(source);
+        f.form->Option抽取方式_Click(1);
+        ui::BatchPanel* batch = f.form->Frame批量抽取;
+        batch->Option批量抽取的方式_Click(1);
+        f.dialogs.fileAnswers << path;
+        if (source.endsWith(QStringLiteral(".xlsx"))) {
+            QVERIFY(WriteXlsx(path, {{"S", {{"姓名"}, {"张三"}}}}));
+            WhenModal<ui::Form从Excel导入姓名或文本>([](ui::Form从Excel导入姓名或文本& dialog) {
+                dialog.List选择字段->item(0)->setCheckState(Qt::Checked);
+                dialog.Command更新结果_Click();
+                dialog.Command确定导入_Click();
+            });
+        } else {
+            OutsideFile(outside, source, "张三\r\n");
+        }
+        f.form->Command增加文件_Click();
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), listed);
+        QVERIFY(batch->Option批量抽取的方式[1]->isChecked());
+        QCOMPARE(Items(batch->Combo多组复合中的组选择[0]), QStringList{listed});
+
+        f.dialogs.inputAnswers << QStringLiteral("六班");
+        f.form->Command新建文件_Click();
+        QVERIFY(batch->Option批量抽取的方式[0]->isChecked());
     }
 
     void deleteSelectsTheNeighbour_data() {

@@ -1,3 +1,4 @@
+#include "core/TextFiles.h"
 #include "ui/Form1.h"
 #include "ui/WindowHelpers.h"
 
@@ -7,11 +8,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -255,6 +258,42 @@ private slots:
         QCOMPARE(f.state.History.count(), keepPending ? 1 : 0);
         f.form->SaveDrawHistory();
         QCOMPARE(f.historyFiles().size(), keepPending ? 1 : 0);
+    }
+
+    // A data folder that is a link to a folder elsewhere loses the link, never the files it points to.
+    void clearingALinkedFolderKeepsItsTarget_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("清除历史记录") << "历史记录";
+        QTest::newRow("清除高级抽取记录文本文件") << "aqr";
+        QTest::newRow("删除文件 with its pictures") << "图片列表/一班";
+    }
+    void clearingALinkedFolderKeepsItsTarget() {
+        QFETCH(QString, folder);
+        QTemporaryDir outside;
+        const QString kept = outside.filePath(QStringLiteral("kept.txt"));
+        QVERIFY(core::WriteTextFile(QStringLiteral("kept"), kept));
+        QFile::setPermissions(kept, QFile::ReadOwner);
+        const QFile::Permissions mode = QFile::permissions(kept);
+        Fixture f;
+        f.folder.write(QStringLiteral("文本[姓名]文件/一班.txt"), "甲\r\n");
+        QDir(f.folder.file(folder)).removeRecursively();
+        QDir().mkpath(QFileInfo(f.folder.file(folder)).path());
+        QVERIFY(QFile::link(outside.path(), f.folder.file(folder)));
+        f.dialogs.answers << MsgResult::OK << MsgResult::OK;
+        if (folder == QStringLiteral("历史记录")) {
+            f.form->menu_清除历史记录_Click();
+        } else if (folder == QStringLiteral("aqr")) {
+            f.form->menu_清除高级抽取记录文本文件_Click();
+        } else {
+            f.form->Option抽取方式_Click(1);
+            QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("一班.txt"), true));
+            f.dialogs.answers.prepend(MsgResult::Yes);
+            f.form->Command删除文件_Click();
+        }
+        QCOMPARE(f.dialogs.messages.size(), 1 + (folder == QStringLiteral("图片列表/一班")));
+        QVERIFY(!QFileInfo(f.folder.file(folder)).isSymLink());
+        QCOMPARE(core::ReadTextFile(kept), QStringLiteral("kept"));
+        QCOMPARE(QFile::permissions(kept), mode);
     }
 
     void fullFoldersAreOffered_data() {

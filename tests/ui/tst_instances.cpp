@@ -39,6 +39,27 @@ private slots:
         QVERIFY(QFile::exists(f.folder.file(QStringLiteral("SettingA.vq")))); // saved first
     }
 
+    void furtherInstanceKeepsItsCommandLinePosition_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("second picker") << "1800 1100" << QPoint(120, 73);
+        QTest::newRow("third picker") << "2600 1700" << QPoint(173, 113);
+        QTest::newRow("none given: centred") << "" << QPoint(-1, -1);
+    }
+    void furtherInstanceKeepsItsCommandLinePosition() {
+        QFETCH(QString, commandLine);
+        QFETCH(QPoint, at);
+        Fixture f({}, false);
+        ui::Form1 form(f.state, f.dialogs, f.rng);
+        QVERIFY(form.Form_Load(commandLine));
+        QTRY_VERIFY(form.isVisible());
+        QVERIFY(!form.isAdvancedView());
+        if (at.x() < 0)
+            QVERIFY(qAbs(form.frameGeometry().center().x() - ui::WorkArea().center().x()) <= 1);
+        else
+            QCOMPARE(form.frameGeometry().topLeft(), at); // the copies stand side by side
+    }
+
     void askingForTheNumberOfPickers_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("started");

@@ -85,6 +85,37 @@ private slots:
         QVERIFY(f.form->candidates().isEmpty());
     }
 
+    // An older installation's folder: "SettingA.vq" and the name file in GBK, short Chinese texts
+    // whose GBK bytes are valid UTF-8; and name files an editor wrote in UTF-8.
+    void nameFileOfAnOlderFolder_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("settingsLine");
+        QTest::addColumn<QByteArray>("names");
+        QTest::addColumn<QStringList>("candidates");
+        QStringEncoder gbk("GB18030");
+        QTest::newRow("GBK") << "小学.txt" << QByteArray(gbk.encode(QStringLiteral("小学.txt")))
+                             << QByteArray(gbk.encode(QStringLiteral("小英\r\n一女\r\n")))
+                             << QStringList{"小英", "一女"};
+        QTest::newRow("GBK one character") << "十.txt" << QByteArray(gbk.encode(QStringLiteral("十.txt")))
+                                           << QByteArray(gbk.encode(QStringLiteral("英\r\n"))) << QStringList{"英"};
+        QTest::newRow("UTF-8") << "小学.txt" << QByteArray("小学.txt") << QByteArray("张三\r\n李四\r\n一\r\n")
+                               << QStringList{"张三", "李四", "一"};
+    }
+    void nameFileOfAnOlderFolder() {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, settingsLine);
+        QFETCH(QByteArray, names);
+        QFETCH(QStringList, candidates);
+        Fixture f({}, false);
+        f.folder.write(QStringLiteral("Setting.vq"), QByteArray(2, '\0'));
+        f.folder.write(QStringLiteral("SettingA.vq"),
+                       "3\r\n3\r\n 0 \r\n0\r\n-1 \r\n 0 \r\n4\r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n" + settingsLine + "\r\n");
+        f.folder.write(QStringLiteral("文本[姓名]文件/") + fileName, names);
+        f.load();
+        QCOMPARE(f.form->Combo选择姓名文件->currentText(), fileName);
+        QCOMPARE(f.form->candidates().texts(), candidates);
+    }
+
     void addingAProjectAsksWithRememberedDefaults() {
         Fixture f;
         AddProject(f, QStringLiteral("一班  "), QStringLiteral("2"), QStringLiteral("30"), QStringLiteral("0.5abc"),
@@ -136,16 +167,33 @@ private slots:
 
     void longNameIsStoredAndShownTheSame() {
         Fixture f;
-        AddProject(f, QStringLiteral("一二三四五六七八"), QStringLiteral("1"), QStringLiteral("10"),
+        AddProject(f, QStringLiteral("高二年级一班数学兴趣小组"), QStringLiteral("1"), QStringLiteral("10"),
                    QStringLiteral("1"), QString());
-        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("一二三四五六"));
+        QCOMPARE(f.form->Combo项目->currentText(), QStringLiteral("高二年级一班数学兴趣"));
         f.form->TextSet[1]->setFocus();
         f.form->TextSet[1]->selectAll();
         QTest::keyClicks(f.form->TextSet[1], QStringLiteral("20"));
         QCOMPARE(f.form->NumberProjects[0].Max, 20.0);
         f.restart();
-        QCOMPARE(f.form->NumberProjects[0].Name, QStringLiteral("一二三四五六"));
+        QCOMPARE(f.form->NumberProjects[0].Name, QStringLiteral("高二年级一班数学兴趣"));
         QCOMPARE(f.form->NumberProjects[0].Max, 20.0);
+    }
+
+    // Ten-character names of an older installation keep apart after an exit.
+    void olderLongNamesSurviveAnExit() {
+        Fixture f;
+        AddProject(f, QStringLiteral("高二年级一班数学兴趣"), QStringLiteral("1"), QStringLiteral("10"),
+                   QStringLiteral("1"), QString());
+        AddProject(f, QStringLiteral("高二年级一班数学小组"), QStringLiteral("1"), QStringLiteral("30"),
+                   QStringLiteral("1"), QStringLiteral("7"));
+        f.restart();
+        f.restart();
+        QCOMPARE(f.form->Combo项目->count(), 2);
+        QCOMPARE(f.form->Combo项目->itemText(0), QStringLiteral("高二年级一班数学兴趣"));
+        QCOMPARE(f.form->Combo项目->itemText(1), QStringLiteral("高二年级一班数学小组"));
+        ui::SelectListItem(f.form->Combo项目, QStringLiteral("高二年级一班数学小组"), true);
+        QCOMPARE(f.form->TextSet[1]->text(), QStringLiteral("30"));
+        QCOMPARE(f.form->TextSet[3]->text(), QStringLiteral("7"));
     }
 
     void excludedCountCaption_data() {

@@ -60,23 +60,47 @@ private slots:
 
     void gripStaysBetweenOneAndFourTimes_data() {
         QTest::addColumn<int>("dragPixels");
-        QTest::addColumn<int>("times");
-        QTest::newRow("far up stops at the load-time height") << -500 << 1;
-        QTest::newRow("far down stops at four times") << 5000 << 4;
+        QTest::addColumn<int>("atLeast");
+        QTest::addColumn<int>("atMost");
+        QTest::newRow("far up stops at the load-time height") << -500 << 1 << 1;
+        // Four times at most, less where the screen has no room for it.
+        QTest::newRow("far down stops at four times") << 5000 << 2 << 4;
     }
     void gripStaysBetweenOneAndFourTimes() {
         QFETCH(int, dragPixels);
-        QFETCH(int, times);
+        QFETCH(int, atLeast);
+        QFETCH(int, atMost);
         Fixture f;
+        f.form->SetAdvancedView(false);
         Drag(f.form->Image改变显示框高度, 2, 2 + dragPixels);
-        QCOMPARE(f.form->DisplayHeight, times * f.form->BaseDisplayHeight);
+        QVERIFY(f.form->DisplayHeight >= atLeast * f.form->BaseDisplayHeight);
+        QVERIFY(f.form->DisplayHeight <= atMost * f.form->BaseDisplayHeight);
+    }
+
+    void gripDragDownAndBackKeepsTheSizes() {
+        Fixture f;
+        f.form->SetAdvancedView(false);
+        f.form->menu_显示框大小_sub_Click(2);
+        const int display = f.form->DisplayHeight;
+        const int grip = f.form->Image改变显示框高度->height();
+        for (int i = 0; i < 5; ++i) {
+            Drag(f.form->Image改变显示框高度, 2, 9);
+            QCOMPARE(f.form->DisplayHeight, display + ui::ToTwips(7));
+            Drag(f.form->Image改变显示框高度, 9, 2);
+        }
+        QCOMPARE(f.form->DisplayHeight, display);
+        QCOMPARE(f.form->Image改变显示框高度->height(), grip);
+        QCOMPARE(f.form->Image底图Middle->height(), ui::ToPixels(display));
     }
 
     void displayHeightSurvivesARestart() {
         Fixture f;
-        f.form->menu_显示框大小_sub_Click(3);
-        f.restart();
-        QCOMPARE(f.form->DisplayHeight, 3 * f.form->BaseDisplayHeight);
+        f.form->SetAdvancedView(false);
+        f.form->menu_显示框大小_sub_Click(2);
+        f.form->CommandExit_Click();
+        ui::Form1 form(f.state, f.dialogs, f.rng);
+        QVERIFY(form.Form_Load(QString()));
+        QCOMPARE(form.DisplayHeight, 2 * form.BaseDisplayHeight);
     }
 
     void resultLabelsOfferTheDisplayMenu() {

@@ -1,0 +1,101 @@
+#include "print/ResultPages.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextDocument>
+
+namespace print {
+
+namespace {
+
+using Block = ResultDocument::Block;
+using platform::DocxPage;
+
+// What a page's body may fill: a little less than Word's text height.
+constexpr int kBodyTwips = DocxPage::textHeight * 97 / 100;
+
+void LayOut(QTextDocument& doc, QPaintDevice* device, const std::vector<Block>& blocks, int page, int pageCount) {
+    doc.documentLayout()->setPaintDevice(device);
+    doc.setDocumentMargin(0);
+    doc.setTextWidth(DocxPage::textWidth);
+    ResultDocument::fill(&doc, blocks, page, pageCount);
+}
+
+} // namespace
+
+ResultPages::ResultPages(const ResultDocument& document) : document_(document), device_(1, 1, QImage::Format_RGB32) {
+    const int dotsPerMeter = qRound(kDotsPerInch / 0.0254);
+    device_.setDotsPerMeterX(dotsPerMeter);
+    device_.setDotsPerMeterY(dotsPerMeter);
+    pages_.emplace_back();
+    int used = 0;
+    for (const Block& block : document.body()) {
+        if (const auto* table = std::get_if<ResultDocument::Table>(&block)) {
+            paginate(*table, used);
+            continue;
+        }
+        const int h = height({block});
+        if (used > 0 && used + h > kBodyTwips) {
+            pages_.emplace_back();
+            used = 0;
+        }
+        pages_.back().push_back(block);
+        used += h;
+    }
+}
+
+void ResultPages::paginate(const ResultDocument::Table& table, int& used) {
+    ResultDocument::Table part = table; // the rows on the current page
+    part.rows.clear();
+    const auto rowHeight = [&](size_t r) {
+        ResultDocument::Table row = part;
+        row.rows = {table.rows[r]};
+        return height({row});
+    };
+    const int firstRow = table.rows.empty() ? 0 : rowHeight(0);
+    for (size_t r = 0; r < table.rows.size(); ++r) {
+        const int h = rowHeight(r);
+        if (used > 0 && used + h > kBodyTwips) {
+            // A first row that would stand alone at a page's foot goes on with the rows it heads.
+            const bool headOnly = table.repeatFirstRow && r == 1 && part.rows.size() == 1;
+            if (!headOnly && !part.rows.empty()) pages_.back().push_back(part);
+            pages_.emplace_back();
+            used = 0;
+            if (!headOnly) part.rows.clear();
+            if (table.repeatFirstRow && r > 0) {
+                if (!headOnly) part.rows.push_back(table.rows[0]);
+                used = firstRow;
+            }
+        }
+        part.rows.push_back(table.rows[r]);
+        used += h;
+    }
+    if (!part.rows.empty()) pages_.back().push_back(part);
+}
+
+int ResultPages::height(const std::vector<Block>& blocks) const {
+    QTextDocument doc;
+    LayOut(doc, &device_, blocks, 1, 1);
+    return int(std::ceil(doc.size().height()));
+}
+
+void ResultPages::draw(QPainter& painter, int index) const {
+    QPaintDevice* device = &device_;
+    const auto drawAt = [&](QTextDocument& doc, int top) {
+        painter.save();
+        painter.translate(DocxPage::margin, top);
+        doc.drawContents(&painter);
+        painter.restore();
+    };
+    QTextDocument header;
+    LayOut(header, device, {document_.header()}, index + 1, count());
+    drawAt(header, DocxPage::headerDistance);
+    QTextDocument body;
+    LayOut(body, device, page(index), index + 1, count());
+    drawAt(body, DocxPage::margin);
+    QTextDocument footer;
+    LayOut(footer, device, {document_.footer()}, index + 1, count());
+    drawAt(footer, DocxPage::height - DocxPage::footerDistance - int(footer.size().height()));
+}
+
+} // namespace print

@@ -1,0 +1,160 @@
+// What a question cell keeps of the way the teacher wrote it: raised and lowered text, equations, metafile
+// pictures, highlighting and alignment.
+#include "platform/office/WordDocument.h"
+#include "platform/office/ZipArchive.h"
+#include "platform/richtext/Rtf.h"
+
+#include "FormatSummary.h"
+#include "OfficeFixture.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace platform;
+
+namespace {
+
+// "text[summary]" for every fragment of the document, blocks separated by '|'.
+QString Fragments(const QTextDocument& doc) {
+    QStringList blocks;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QString block;
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            block += it.fragment().text() + "[" + Summary(it.fragment().charFormat()) + "]";
+        blocks << block;
+    }
+    return blocks.join(u'|');
+}
+
+QString Run(const QString& text, const QString& properties = {}) {
+    return "<w:r>" + (properties.isEmpty() ? QString() : "<w:rPr>" + properties + "</w:rPr>") +
+           "<w:t xml:space=\"preserve\">" + text + "</w:t></w:r>";
+}
+
+QString Paragraph(const QString& content, const QString& properties = {}) {
+    return "<w:p>" + (properties.isEmpty() ? QString() : "<w:pPr>" + properties + "</w:pPr>") + content + "</w:p>";
+}
+
+// Vertical alignment of each character of the first block: '^' raised, '_' lowered, '.' on the line.
+QString Scripts(const QTextDocument& doc) {
+    QString marks;
+    for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
+        const auto v = it.fragment().charFormat().verticalAlignment();
+        const QChar mark = v == QTextCharFormat::AlignSuperScript ? u'^' : v == QTextCharFormat::AlignSubScript ? u'_' : u'.';
+        marks += QString(it.fragment().length(), mark);
+    }
+    return marks;
+}
+
+} // namespace
+
+class TestRichCells : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    int files_ = 0;
+
+    QString freshPath(const QString& suffix) { return dir_.filePath(QString("f%1%2").arg(++files_).arg(suffix)); }
+
+    QString saveZip(const ZipArchive::Entries& entries) {
+        const QString path = freshPath(".docx");
+        if (!ZipArchive::write(path, entries)) qFatal("cannot write fixture %s", qPrintable(path));
+        return path;
+    }
+
+    // The rich text of the first cell, as the question boxes get it: through RTF.
+    QTextDocument* firstCell(const QString& path) {
+        QString error;
+        const std::optional<WordDocument> doc = WordDocument::open(path, &error);
+        if (!doc) qFatal("cannot read %s: %s", qPrintable(path), qPrintable(error));
+        QTextDocument cell;
+        doc->fillCell(0, 0, &cell);
+        auto* shown = new QTextDocument(this);
+        if (!ReadRtf(WriteRtf(cell), shown)) qFatal("the cell's RTF cannot be read back");
+        return shown;
+    }
+
+    QTextDocument* cellOf(const QString& cellXml) {
+        return firstCell(saveZip({{"word/document.xml", WordTableXml({cellXml})}}));
+    }
+
+private slots:
+    void scripts_data() {
+        QTest::addColumn<QString>("cellXml");
+        QTest::addColumn<QString>("fragments");
+        QTest::newRow("subscript") << Paragraph(Run("H") + Run("2", "<w:vertAlign w:val=\"subscript\"/>") + Run("O"))
+                                   << "H[]2[sub]O[]";
+        QTest::newRow("superscript") << Paragraph(Run("x") + Run("2", "<w:vertAlign w:val=\"superscript\"/>"))
+                                     << "x[]2[super]";
+        // LibreOffice's own way: raised by half-points, in a size it has already made smaller.
+        QTest::newRow("raised by position")
+            << Paragraph(Run("x") + Run("2", "<w:position w:val=\"6\"/><w:sz w:val=\"16\"/>")) << "x[]2[super size=12]";
+        QTest::newRow("lowered by position")
+            << Paragraph(Run("H") + Run("2", "<w:position w:val=\"-4\"/><w:sz w:val=\"16\"/>"))
+            << "H[]2[sub size=12]";
+        QTest::newRow("position zero") << Paragraph(Run("x") + Run("2", "<w:position w:val=\"0\"/>")) << "x2[]";
+        QTest::newRow("highlight") << Paragraph(Run("a") + Run("b", "<w:highlight w:val=\"yellow\"/>"))
+                                   << "a[]b[bg=#ffff00]";
+        QTest::newRow("shading") << Paragraph(Run("b", "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"00FF00\"/>"))
+                                 << "b[bg=#00ff00]";
+        QTest::newRow("highlight over shading")
+            << Paragraph(Run("b", "<w:highlight w:val=\"cyan\"/><w:shd w:val=\"clear\" w:fill=\"FF0000\"/>"))
+            << "b[bg=#00ffff]";
+        QTest::newRow("no highlight") << Paragraph(Run("b", "<w:highlight w:val=\"none\"/>")) << "b[]";
+    }
+    void scripts() {
+        QFETCH(QString, cellXml);
+        QFETCH(QString, fragments);
+        QCOMPARE(Fragments(*cellOf(cellXml)), fragments);
+    }
+
+    void alignment_data() {
+        QTest::addColumn<QString>("cellXml");
+        QTest::addColumn<QList<int>>("alignments");
+        const int left = Qt::AlignLeft, centre = Qt::AlignHCenter, right = Qt::AlignRight, justify = Qt::AlignJustify;
+        const QString jc = "<w:jc w:val=\"%1\"/>";
+        QTest::newRow("centred") << Paragraph(Run("题"), jc.arg("center")) << QList<int>{centre};
+        QTest::newRow("right, then default")
+            << Paragraph(Run("a"), jc.arg("right")) + Paragraph(Run("b")) << QList<int>{right, left};
+        QTest::newRow("justified, end") << Paragraph(Run("a"), jc.arg("both")) + Paragraph(Run("b"), jc.arg("end"))
+                                        << QList<int>{justify, right};
+        QTest::newRow("with other properties")
+            << Paragraph(Run("a"), "<w:spacing w:after=\"0\"/>" + jc.arg("center") + "<w:rPr><w:b/></w:rPr>")
+            << QList<int>{centre};
+    }
+    void alignment() {
+        QFETCH(QString, cellXml);
+        QFETCH(QList<int>, alignments);
+        const QTextDocument* cell = cellOf(cellXml);
+        QList<int> shown;
+        for (QTextBlock b = cell->begin(); b.isValid(); b = b.next())
+            shown << int(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute);
+        QCOMPARE(shown, alignments);
+    }
+
+    // A bank made in LibreOffice: scripts set in its dialog come back as w:position, automatic ones as
+    // w:vertAlign; highlighting and centring as LibreOffice writes them.
+    void formatsFromLibreOffice() {
+        const QString rtf = freshPath(".rtf");
+        QFile file(rtf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green255\\blue0;}"
+                   "\\trowd\\cellx4000\\pard\\intbl\\fs24 H{\\sub 2}O x{\\super 2} y{\\up6\\fs16 3} z{\\dn4\\fs16 4}"
+                   "\\par\\pard\\intbl\\qc {\\highlight1 hi}\\cell\\row}");
+        file.close();
+        QString why;
+        const QString docx = ConvertWithLibreOffice(rtf, "docx", &why);
+        if (docx.isEmpty()) QSKIP(qPrintable(why));
+        const QTextDocument* cell = firstCell(docx);
+        QCOMPARE(cell->toPlainText(), QString("H2O x2 y3 z4\nhi"));
+        QCOMPARE(Scripts(*cell), QString("._...^..^.._"));
+        const QTextBlock second = cell->begin().next();
+        QCOMPARE(second.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(second.begin().fragment().charFormat().background().color(), QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(TestRichCells)
+#include "tst_richcells.moc"
