@@ -19,7 +19,7 @@ void setError(QString* error, const QString& text) {
 
 } // namespace
 
-std::optional<Workbook> Workbook::open(const QString& path, QString* error, const QString& xlsReader) {
+std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
     QFile file(path);
     if (!file.exists()) {
         setError(error, QStringLiteral("file not found"));
@@ -33,7 +33,7 @@ std::optional<Workbook> Workbook::open(const QString& path, QString* error, cons
     file.close();
     std::optional<std::vector<WorkbookSheet>> sheets;
     if (head == kCompoundSignature)
-        sheets = ReadXlsInChild(xlsReader.isEmpty() ? DefaultXlsReader() : xlsReader, path, error);
+        sheets = ReadXlsInChild(DefaultXlsReader(), path, error);
     else if (head.startsWith(kZipSignature))
         sheets = ReadXlsx(path, error);
     else

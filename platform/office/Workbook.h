@@ -14,11 +14,11 @@ namespace platform {
 // addressing. How numbers are shown is described at NumberFormat (.xlsx) and ReadXls (.xls).
 class Workbook {
 public:
-    // Reads .xlsx and .xlsm directly and legacy .xls through FreeXL in the child process xlsReader
-    // (DefaultXlsReader() when empty), told apart by their content rather than their name. Fails with a
-    // reason ("file not found", "not a workbook", "xl/workbook.xml missing", "FreeXL error N", ...), in
-    // Chinese for a file past the read limits or a child that failed.
-    static std::optional<Workbook> open(const QString& path, QString* error = nullptr, const QString& xlsReader = {});
+    // Reads .xlsx and .xlsm directly and legacy .xls through FreeXL in a child process (the reader beside
+    // the running executable, see XlsChild.h), told apart by their content rather than their name. Fails
+    // with a reason ("file not found", "not a workbook", "xl/workbook.xml missing", "FreeXL error N", ...),
+    // in Chinese for a file past the read limits or a reader that failed.
+    static std::optional<Workbook> open(const QString& path, QString* error = nullptr);
 
     QStringList sheetNames() const;
     // Sheet names are matched case-insensitively, as spreadsheets do; -1 when there is none.

@@ -15,8 +15,6 @@ Q_DECLARE_METATYPE(platform::ZipArchive::Entries)
 
 namespace {
 
-// The .xls reader the build puts into the program folder.
-const QString kXlsReader = QStringLiteral(ZANDREL_SHIPPED_DIR "/ZandrelXls");
 const QString kMain = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
 const QString kRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 
@@ -197,7 +195,7 @@ private:
 
     static Workbook load(const QString& path) {
         QString error;
-        std::optional<Workbook> book = Workbook::open(path, &error, kXlsReader);
+        std::optional<Workbook> book = Workbook::open(path, &error);
         if (!book) qFatal("cannot read %s: %s", qPrintable(path), qPrintable(error));
         return std::move(*book);
     }
@@ -488,7 +486,7 @@ private slots:
                              : raw.isEmpty()  ? freshPath(suffix)
                                               : write(raw, suffix);
         QString reason;
-        QVERIFY(!Workbook::open(path, &reason, kXlsReader));
+        QVERIFY(!Workbook::open(path, &reason));
         QVERIFY2(reason.startsWith(error), qPrintable(reason));
     }
 };

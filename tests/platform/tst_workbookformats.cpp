@@ -92,7 +92,7 @@ private:
 
     Workbook open(const QString& path) {
         QString error;
-        std::optional<Workbook> book = Workbook::open(path, &error, QStringLiteral(ZANDREL_SHIPPED_DIR "/ZandrelXls"));
+        std::optional<Workbook> book = Workbook::open(path, &error);
         if (!book) qFatal("cannot read %s: %s", qPrintable(path), qPrintable(error));
         return std::move(*book);
     }
