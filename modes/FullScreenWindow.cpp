@@ -222,8 +222,7 @@ bool FullScreenWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FullScreenWindow::closeEvent(QCloseEvent* event) {
     if (state_.Options.AutoSetFontSize) setMainFontSize(85);
-    form_.setWindowState(Qt::WindowNoState);
-    form_.show();
+    form_.restoreFromFullScreen();
     event->accept();
 }
 

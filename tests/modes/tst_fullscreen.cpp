@@ -4,6 +4,8 @@
 #include "modes/Form全屏.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QApplication>
 #include <QImage>
 #include <QRadioButton>
 #include <QToolButton>
@@ -78,12 +80,17 @@ private slots:
 
     void escapeRestoresTheMainWindow_data() {
         QTest::addColumn<bool>("autoSize");
-        QTest::newRow("automatic font size") << true;
-        QTest::newRow("own font size") << false;
+        QTest::addColumn<bool>("advanced");
+        QTest::newRow("automatic font size, advanced view") << true << true;
+        QTest::newRow("own font size, simple view") << false << false;
     }
     void escapeRestoresTheMainWindow() {
         QFETCH(bool, autoSize);
+        QFETCH(bool, advanced);
         FullScreenFixture f;
+        f.form->SetAdvancedView(advanced);
+        QCoreApplication::processEvents(); // the window system's geometry arrives
+        const QRect before = f.form->geometry();
         f.state.Options.AutoSetFontSize = autoSize;
         const int own = f.form->Label结果->font().pointSize();
         f.form->Image全屏_Click();
@@ -95,9 +102,56 @@ private slots:
         FullScreenFixture::flushDeletes();
         QVERIFY(!f.window);
         QVERIFY(f.form->isVisible());
-        QCOMPARE(f.form->windowState(), Qt::WindowNoState);
+        // As it was: maximised in the advanced view, the simple view where it stood.
+        QCOMPARE(f.form->windowState() & ~Qt::WindowActive, advanced ? Qt::WindowMaximized : Qt::WindowNoState);
+        QTRY_COMPARE(f.form->geometry(), before);
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         QCOMPARE(f.form->Label结果->font().pointSize(), autoSize ? 85 : own);
         QCOMPARE(f.form->Label结果2->font().pointSize(), autoSize ? 85 : own);
+    }
+
+    void showingAgainActivatesTheOpenWindow_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("全屏 of its pop-up menu") << "menu_全屏";
+        QTest::newRow("full-screen command") << "Image全屏";
+    }
+    void showingAgainActivatesTheOpenWindow() {
+        QFETCH(QString, command);
+        FullScreenFixture f;
+        f.form->Image全屏_Click();
+        const QPointer<QWidget> first = f.window;
+        QVERIFY(first);
+        if (command == QStringLiteral("menu_全屏"))
+            f.form->menu_全屏->trigger();
+        else
+            f.form->Image全屏_Click();
+        QCOMPARE(f.window.data(), first.data());
+        int open = 0;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            open += w->isVisible() && dynamic_cast<const modes::FullScreenWindow*>(w);
+        QCOMPARE(open, 1);
+        QVERIFY(QTest::qWaitForWindowActive(first.data()));
+        QVERIFY(!f.form->isVisible());
+    }
+
+    void windowCommandsOfItsPopUpLeaveTheAudienceScreen_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("maximise") << "窗口最大化";
+        QTest::newRow("minimise") << "窗口最小化";
+    }
+    void windowCommandsOfItsPopUpLeaveTheAudienceScreen() {
+        QFETCH(QString, caption);
+        FullScreenFixture f;
+        f.form->Image全屏_Click();
+        QVERIFY(OpenedWindow(f));
+        QAction* command = nullptr;
+        for (QAction* a : f.form->menu_显示->actions())
+            if (a->text() == caption) command = a;
+        QVERIFY(command);
+        command->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!f.form->isVisible()); // the operator's window stays off the audience screen
+        QVERIFY(OpenedWindow(f)->isVisible());
     }
 
     void picturesOfTheNameFile_data() {
