@@ -45,6 +45,7 @@ private slots:
 
     void mirrorsQuestionAnswerAndRemainingTime() {
         FullScreenFixture f;
+        f.form->Option抽取方式_Click(2);
         ui::QuestionPanel& panel = *f.form->Frame抽题后的答案解析等公布;
         modes::Form抽题时全屏 w(*f.form, f.state);
         const core::QuestionItem q = Question();
