@@ -181,6 +181,7 @@ private slots:
     void mirrorsTheResultLabels() {
         Fixture f;
         modes::Form全屏 w(*f.form, f.state);
+        w.show(); // laid out over the screen
         f.form->Label结果->setText(QStringLiteral("张三"));
         f.form->Label结果2->setText(QStringLiteral("李四"));
         QFont font(QStringLiteral("Serif"), 40);
@@ -232,6 +233,53 @@ private slots:
         QCOMPARE(w.Image图片->size(), shown);
         QCOMPARE(w.Image图片->x(), (w.width() - shown.width()) / 2);
         QCOMPARE(w.Image图片->y(), w.Label结果->y() + w.Label结果->height() + 26); // 400 twips below
+        QVERIFY(qAbs(w.Label结果->geometry().center().x() - w.Image图片->geometry().center().x()) <= 1);
+    }
+
+    void resultShowsWhole_data() {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("shrinks");
+        QTest::newRow("long name") << "司马相如长名字测试人员" << true;
+        QTest::newRow("short name") << "张三" << false;
+    }
+    void resultShowsWhole() {
+        QFETCH(QString, result);
+        QFETCH(bool, shrinks);
+        Fixture f;
+        f.state.Options.AutoSetFontSize = true; // 115 points
+        modes::Form全屏 w(*f.form, f.state);
+        w.show();
+        f.form->Label结果->setText(result);
+        f.form->Label结果2->setText(result);
+        w.Timer刷新_Timer();
+        for (const QLabel* l : {w.Label结果, w.Label结果2}) {
+            QVERIFY(QFontMetrics(l->font()).horizontalAdvance(result) <= l->width());
+            QCOMPARE(l->font().pointSizeF() < f.form->Label结果->font().pointSizeF(), shrinks);
+            QCOMPARE(l->font().family(), f.form->Label结果->font().family());
+        }
+    }
+
+    void historyCornerIsLegible() {
+        FullScreenFixture f;
+        const QString longName = QStringLiteral("司马相如长名字测试人员");
+        f.useNameFile(QStringLiteral("一班.txt"), longName.toUtf8() + "\r\n");
+        modes::Form全屏 w(*f.form, f.state);
+        w.show();
+        for (int i = 0; i < 8; ++i) {
+            w.Picture用于响应按键_KeyPress(32);
+            w.Picture用于响应按键_KeyPress(32);
+            f.form->CommandReset_Click(); // the one name comes back for the next draw
+        }
+        QCOMPARE(w.historyLines().size(), 8);
+        const QStringList rows = w.Label历史记录->text().split(u'\n');
+        QVERIFY(rows.size() >= 3);
+        QVERIFY(rows.contains(longName)); // never broken inside the name
+        const QFontMetrics metrics(w.Label历史记录->font());
+        for (const QString& row : rows)
+            QVERIFY2(metrics.horizontalAdvance(row) <= w.Label历史记录->width(), qPrintable(row));
+        QVERIFY(rows.size() * metrics.lineSpacing() <= w.Label历史记录->height());
+        QVERIFY(w.Label历史记录->geometry().bottom() < w.label操作提示->y()); // nothing under the key hint
+        QVERIFY(w.Label历史记录->font().pointSize() >= 16);
     }
 
     void pictureOfTheDrawnCandidate_data() {
@@ -271,12 +319,12 @@ private slots:
         const QString line = core::RunHistory::formatLine(f.state.History.at(0));
         QVERIFY(line.startsWith(QStringLiteral("01 ")));
         QVERIFY(line.endsWith(f.form->Label结果2->text()));
-        QCOMPARE(w.Label历史记录->text(), line + u'\n');
+        QCOMPARE(w.historyLines(), QStringList{line});
         QVERIFY(!w.Label历史记录->isHidden());
 
         w.Picture用于响应按键_KeyPress(32); // the next draw starts; no line
         QVERIFY(!f.form->DrawStopped);
-        QCOMPARE(w.Label历史记录->text(), line + u'\n');
+        QCOMPARE(w.historyLines(), QStringList{line});
     }
 
     void undo_data() {
@@ -301,7 +349,7 @@ private slots:
         f.dialogs.answers << answer;
         QTest::keyClick(w.Picture用于响应按键, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.state.History.count(), undone ? confirmed - 1 : confirmed);
-        QCOMPARE(w.Label历史记录->text(), undone ? QStringLiteral("撤消: ") + line + u'\n' : QString());
+        QCOMPARE(w.historyLines(), undone ? QStringList{QStringLiteral("撤消: ") + line} : QStringList{});
         QCOMPARE(!w.Label历史记录->isHidden(), undone);
         if (confirmed == 0) QCOMPARE(f.dialogs.messages.size(), messages); // not even "nothing to undo"
     }
