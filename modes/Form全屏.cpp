@@ -35,7 +35,9 @@ void Form全屏::placeContent() {
     Label结果2->setGeometry(Label结果->geometry());
     // The corner takes the height between the result and the key hint.
     const int top = Label结果->geometry().bottom() + 1 + ui::ToPixels(400);
-    Label历史记录->setGeometry(width() * 7 / 10, top, width() - width() * 7 / 10, label操作提示->y() - top);
+    const int margin = ui::ToPixels(120);
+    Label历史记录->setGeometry(width() * 7 / 10 + margin, top, width() - width() * 7 / 10 - 2 * margin,
+                               label操作提示->y() - top);
 }
 
 void Form全屏::Label结果_Change() {
