@@ -30,10 +30,14 @@ Form全屏::Form全屏(ui::Form1& form, const core::AppState& state)
 }
 
 void Form全屏::placeContent() {
-    ui::MoveToScreenFraction(Label结果, {230.0 / 1024, 173.0 / 768, 618.0 / 1024, 182.0 / 768});
+    // Centred across the screen, so that the name stands over its picture.
+    ui::MoveToScreenFraction(Label结果, {203.0 / 1024, 173.0 / 768, 618.0 / 1024, 182.0 / 768});
     Label结果2->setGeometry(Label结果->geometry());
-    Label历史记录->resize(width() * 3 / 10, height() / 5);
-    Label历史记录->move(width() - Label历史记录->width(), height() - Label历史记录->height() - ui::ToPixels(400));
+    // The corner takes the height between the result and the key hint.
+    const int top = Label结果->geometry().bottom() + 1 + ui::ToPixels(400);
+    const int margin = ui::ToPixels(120);
+    Label历史记录->setGeometry(width() * 7 / 10 + margin, top, width() - width() * 7 / 10 - 2 * margin,
+                               label操作提示->y() - top);
 }
 
 void Form全屏::Label结果_Change() {

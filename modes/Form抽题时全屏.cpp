@@ -17,11 +17,11 @@ namespace modes {
 
 namespace {
 
-// Read across a room, the bank's type sizes are too small.
-constexpr double kEnlargement = 2;
+// Read across a room, the bank's type sizes are too small: up to this many times, as far as the box holds it.
+constexpr double kEnlargement = 3;
 
-// Shows a copy of the box's document in the other box, every type size enlarged.
-void CopyEnlarged(const QTextEdit* from, QTextEdit* to) {
+// Shows a copy of the box's document in the other box, every type size so many times larger.
+void CopyEnlarged(const QTextEdit* from, QTextEdit* to, double times) {
     QTextDocument* copy = from->document()->clone(to);
     const double base = from->document()->defaultFont().pointSizeF();
     struct Span {
@@ -33,7 +33,7 @@ void CopyEnlarged(const QTextEdit* from, QTextEdit* to) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
             const double size = f.charFormat().fontPointSize();
-            spans.append({f.position(), f.length(), (size > 0 ? size : base) * kEnlargement});
+            spans.append({f.position(), f.length(), (size > 0 ? size : base) * times});
         }
     QTextCursor cursor(copy);
     for (const Span& s : spans) {
@@ -44,9 +44,19 @@ void CopyEnlarged(const QTextEdit* from, QTextEdit* to) {
         cursor.mergeCharFormat(format);
     }
     QFont font = copy->defaultFont();
-    font.setPointSizeF(base * kEnlargement);
+    font.setPointSizeF(base * times);
     copy->setDefaultFont(font);
     to->setDocument(copy); // the box deletes its previous copy, a child of its own
+}
+
+// As large as the box shows whole, with no line hidden below its edge.
+void CopyToFit(const QTextEdit* from, QTextEdit* to) {
+    for (double times = kEnlargement;; times -= 0.25) {
+        CopyEnlarged(from, to, times);
+        to->document()->setTextWidth(to->viewport()->width());
+        // Below the bank's own size only as far as half of it: smaller would not be read anyway.
+        if (times <= 0.5 || to->document()->size().height() <= to->viewport()->height()) return;
+    }
 }
 
 QTextEdit* MakeBox(QWidget* parent, int index) {
@@ -86,8 +96,8 @@ Form抽题时全屏::Form抽题时全屏(ui::Form1& form, const core::AppState& 
     QLabel* caption = MakeInfoLabel(Frame正确答案及解析, QStringLiteral("Label18"), 16, QStringLiteral("#e8eef6"));
     caption->setText(QStringLiteral("正确答案："));
     answer->addWidget(caption);
-    answer->addWidget(RichTextBox题目信息[0]);
-    answer->addWidget(RichTextBox题目信息[1]);
+    answer->addWidget(RichTextBox题目信息[0], 1);
+    answer->addWidget(RichTextBox题目信息[1], 2); // the analysis is the longer text
     Frame正确答案及解析->hide();
 
     Label题目信息 = MakeInfoLabel(this, QStringLiteral("Label题目信息"), 20, QStringLiteral("#e8eef6"));
@@ -116,17 +126,19 @@ void Form抽题时全屏::placeContent() {
     for (const auto& p : places)
         ui::MoveToScreenFraction(p.widget, p.rect);
     Label结果2->setGeometry(Label结果->geometry());
+    stale_ = {true, true, true}; // fitted again to the new boxes
 }
 
 void Form抽题时全屏::refreshContent() {
     const ui::QuestionPanel& panel = *form_.Frame抽题后的答案解析等公布;
-    for (int i = 0; i < 3; ++i)
-        if (stale_[i]) {
-            CopyEnlarged(panel.RichTextBox题目信息[i], RichTextBox题目信息[i]);
-            stale_[i] = false;
-        }
     RichTextBox题目信息[2]->setVisible(!panel.RichTextBox题目信息[2]->isHidden());
     Frame正确答案及解析->setVisible(!panel.Frame正确答案及解析->isHidden());
+    Frame正确答案及解析->layout()->activate(); // the boxes have their sizes before the text is fitted
+    for (int i = 0; i < 3; ++i)
+        if (stale_[i]) {
+            CopyToFit(panel.RichTextBox题目信息[i], RichTextBox题目信息[i]);
+            stale_[i] = false;
+        }
     Label题目信息->setText(QStringLiteral("题号：%1\n分值：%2\n限时：%3 秒\n总分：%4\n剩余时间：")
                                .arg(panel.Text题目信息[0]->text(), panel.Text题目信息[1]->text(),
                                     panel.Text题目信息[2]->text(), panel.Text抽题总得分->text()));

@@ -4,9 +4,17 @@
 #include "modes/Form抽题时全屏.h"
 #include "ui/Form1.h"
 
+#include <QApplication>
+
 namespace modes {
 
 QWidget* OpenFullScreen(ui::Form1& form, const core::AppState& state) {
+    for (QWidget* open : QApplication::topLevelWidgets())
+        if (open->isVisible() && dynamic_cast<FullScreenWindow*>(open)) {
+            open->raise();
+            open->activateWindow();
+            return open;
+        }
     FullScreenWindow* window = nullptr;
     if (form.drawMode() == 2)
         window = new Form抽题时全屏(form, state);

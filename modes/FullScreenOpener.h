@@ -12,7 +12,7 @@ class Form1;
 
 namespace modes {
 
-// Shows the full-screen window of the main window's draw mode, modeless. It
+// Shows the full-screen window of the main window's draw mode, modeless, or brings the open one to the front. It
 // closes itself and is deleted with the main window at the latest.
 QWidget* OpenFullScreen(ui::Form1& form, const core::AppState& state);
 

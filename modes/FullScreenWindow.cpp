@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/StoredColor.h"
+#include "modes/AudienceText.h"
 #include "ui/Form1.h"
 #include "ui/WindowHelpers.h"
 
@@ -77,9 +78,12 @@ FullScreenWindow::FullScreenWindow(ui::Form1& form, const core::AppState& state,
     const QColor light(0xe8, 0xee, 0xf6);
     Label标题 = MakeLabel(this, QStringLiteral("Label标题"), 26, light);
     Label标题->setAlignment(Qt::AlignCenter);
-    Label历史记录 = MakeLabel(this, QStringLiteral("Label历史记录"), 11, light);
+    // Large enough to read from the back of a room; rows break between fields, never inside a name.
+    Label历史记录 = MakeLabel(this, QStringLiteral("Label历史记录"), 16, light);
     Label历史记录->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label历史记录->setWordWrap(true); // a long result goes on the next line rather than off the edge
+    QFont bold = Label历史记录->font();
+    bold.setBold(true);
+    Label历史记录->setFont(bold);
     Label历史记录->hide();
     label操作提示 = MakeLabel(this, QStringLiteral("label操作提示"), 12, light);
     label操作提示->setText(keyHint);
@@ -130,6 +134,7 @@ void FullScreenWindow::resizeEvent(QResizeEvent* event) {
     Label标题->setGeometry(0, h * 8 / 768, w, h * 48 / 768);
     Picture用于响应按键->move(w, 0); // off the screen, yet it keeps the focus
     placeContent();
+    showHistory();
     update();
 }
 
@@ -151,8 +156,11 @@ void FullScreenWindow::Timer刷新_Timer() {
     const bool changed = Label结果->text() != form_.Label结果->text();
     Label结果->setText(form_.Label结果->text());
     Label结果2->setText(form_.Label结果2->text());
-    for (QLabel* l : {Label结果, Label结果2})
-        if (l->font() != form_.Label结果->font()) l->setFont(form_.Label结果->font());
+    // A long result shows whole: its type shrinks to the label's width.
+    for (QLabel* l : {Label结果, Label结果2}) {
+        const QFont font = FontToFit(form_.Label结果->font(), l->text(), l->size());
+        if (l->font() != font) l->setFont(font);
+    }
     SetTextColour(Label结果, core::FromStoredColor(state_.RollingColor));
     if (changed) Label结果_Change();
     refreshContent();
@@ -209,8 +217,14 @@ void FullScreenWindow::Picture用于响应按键_KeyPress(quint16 code) {
 }
 
 void FullScreenWindow::prependHistory(const QString& line) {
-    Label历史记录->setText(line + u'\n' + Label历史记录->text());
+    historyLines_.prepend(line);
+    showHistory();
     Label历史记录->show(); // also for an undo, which would otherwise go unseen as the first line
+}
+
+void FullScreenWindow::showHistory() {
+    Label历史记录->setText(
+        HistoryRows(historyLines_, Label历史记录->fontMetrics(), Label历史记录->width(), Label历史记录->height()));
 }
 
 bool FullScreenWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -222,8 +236,7 @@ bool FullScreenWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FullScreenWindow::closeEvent(QCloseEvent* event) {
     if (state_.Options.AutoSetFontSize) setMainFontSize(85);
-    form_.setWindowState(Qt::WindowNoState);
-    form_.show();
+    form_.restoreFromFullScreen();
     event->accept();
 }
 

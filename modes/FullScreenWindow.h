@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -27,6 +28,9 @@ public:
     void Timer更新标题题_Timer();
     // By character code, as a key press gives it (Ctrl+A to Ctrl+Z as 1 to 26).
     virtual void Picture用于响应按键_KeyPress(quint16 code);
+
+    // The lines the history corner shows, newest first.
+    const QStringList& historyLines() const { return historyLines_; }
 
     QWidget* Picture用于响应按键;
     QLabel* Label结果;
@@ -59,10 +63,12 @@ protected:
 
 private:
     void prependHistory(const QString& line);
+    void showHistory();
     void copyVisibility();
     void setMainFontSize(int points);
 
     bool blinkPhase_ = false;
+    QStringList historyLines_;
 };
 
 } // namespace modes

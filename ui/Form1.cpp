@@ -339,8 +339,8 @@ void Form1::buildMenus() {
         a->setVisible(false);
         connect(a, &QAction::triggered, this, handler);
     }
-    connect(window->addAction(QStringLiteral("窗口最大化")), &QAction::triggered, this, [this] { showMaximized(); });
-    connect(window->addAction(QStringLiteral("窗口最小化")), &QAction::triggered, this, [this] { showMinimized(); });
+    connect(window->addAction(QStringLiteral("窗口最大化")), &QAction::triggered, this, &Form1::menu_窗口最大化_Click);
+    connect(window->addAction(QStringLiteral("窗口最小化")), &QAction::triggered, this, &Form1::menu_窗口最小化_Click);
     connect(window->addAction(QStringLiteral("分身术（多个抽取器同时工作）")), &QAction::triggered, this,
             &Form1::menu_分身术多个抽取器同时工作_Click);
     menu_窗口移至右下角 = NamedAction(window, QStringLiteral("窗口移至右下角"), QStringLiteral("menu_窗口移至右下角"));

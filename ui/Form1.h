@@ -97,6 +97,8 @@ public:
     void Image全屏_Click();
     // Creates and shows the full-screen window; it shows this window again when it closes.
     void setFullScreenOpener(std::function<void()> open) { openFullScreen_ = std::move(open); }
+    // Called by the full-screen window as it closes: this window comes back as it was.
+    void restoreFromFullScreen();
 
     // Sound
     void Timer播放抽取中声音_Timer();
@@ -122,6 +124,8 @@ public:
     void menu_分身术多个抽取器同时工作_Click();
     void Timer检测要不要自动伸缩窗口_Timer();
     void menu_窗口置于最前_Click();
+    void menu_窗口最大化_Click();
+    void menu_窗口最小化_Click();
     void menu_取消窗口置最前_Click();
     // Waits while events go on; callers look at isExiting() afterwards, as the window may have closed.
     void Delay(double seconds);
@@ -317,6 +321,8 @@ private:
     bool exiting_ = false;
     bool flashShowsRolling_ = false;
     std::optional<QPoint> commandLinePosition_;
+    bool fullScreenOpen_ = false;
+    Qt::WindowStates windowStateBeforeFullScreen_;
     bool DisplayGripDragging = false;
     int DisplayGripStartY = 0; // twips
 };

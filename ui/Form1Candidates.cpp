@@ -52,7 +52,8 @@ void Form1::CommandReset_Click() {
 
     Timer播放抽取中声音->stop();
     stopSound(QStringLiteral("Working"));
-    Frame抽题后的答案解析等公布->stopCountdown();
+    // The last question and its answer leave the display with the list they came from.
+    Frame抽题后的答案解析等公布->clearForStart();
     CurHasLoadedPicList = false;
     if (drawMode() == 1 && Combo选择姓名文件->currentIndex() >= 0 && !DoNotLoadPicList) {
         ClearPictureList();
@@ -93,10 +94,9 @@ void Form1::Option抽取方式_Click(int index) {
     Frame抽取数字->setVisible(index == 0);
     Frame抽取姓名->setVisible(index != 0);
     Command查看图片列表->setVisible(index == 1);
-    if (index != 0) {
-        Frame批量抽取->setVisible(index == 1);
-        Frame抽题后的答案解析等公布->setVisible(index == 2);
-    }
+    // The numbers mode draws batches too: only the question mode puts its panel in their place.
+    Frame批量抽取->setVisible(index != 2);
+    Frame抽题后的答案解析等公布->setVisible(index == 2);
     if (index == 1) importFilter_ = QStringLiteral("Excel工作簿( *.xls;*.xlsx)|*.xls;*.xlsx|文本文件( *.TXT)|*.txt");
     if (index == 2) importFilter_ = QStringLiteral("Word文档( *.DOC;*.DOCX)|*.doc;*.docx");
     if (index != 0) {

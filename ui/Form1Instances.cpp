@@ -55,6 +55,15 @@ void Form1::menu_窗口置于最前_Click() {
     SetWindowTopmost(this, false);
 }
 
+// From the full-screen window's pop-up menu the operator's window stays hidden behind the audience screen.
+void Form1::menu_窗口最大化_Click() {
+    if (!fullScreenOpen_) showMaximized();
+}
+
+void Form1::menu_窗口最小化_Click() {
+    if (!fullScreenOpen_) showMinimized();
+}
+
 void Form1::menu_取消窗口置最前_Click() {
     SetWindowTopmost(this, true);
 }

@@ -14,6 +14,8 @@ using core::MsgResult;
 
 void Form1::Command公布答案_Click() {
     Frame抽题后的答案解析等公布->Command公布答案_Click();
+    // The answer area is the question panel's: outside the question mode it stays hidden.
+    if (Frame抽题后的答案解析等公布->isHidden()) Frame抽题后的答案解析等公布->Frame正确答案及解析->hide();
 }
 
 std::optional<platform::WordDocument> Form1::OpenWordDocument(const QString& path) {

@@ -102,11 +102,6 @@ void QuestionPanel::clearForStart() {
     Timer答题计时->stop();
 }
 
-void QuestionPanel::stopCountdown() {
-    AnswerSeconds = 0;
-    Timer答题计时->stop();
-}
-
 void QuestionPanel::showQuestion(const QString& number, const core::QuestionItem* item) {
     // A number the bank does not hold shows nothing, never the previous question.
     const core::QuestionItem none;

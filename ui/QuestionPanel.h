@@ -21,10 +21,9 @@ public:
     // playSound plays a sound of the program folder by name, unless muted.
     QuestionPanel(std::function<void(const QString&)> playSound, QWidget* parent = nullptr);
 
-    // What Start clears and Confirm shows.
+    // What Start (and a reset) clears and Confirm shows.
     void clearForStart();
     void showQuestion(const QString& number, const core::QuestionItem* item);
-    void stopCountdown();
 
     void Command公布答案_Click();
     void Command题目分数处理_Click(int index);

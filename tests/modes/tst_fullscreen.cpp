@@ -4,6 +4,8 @@
 #include "modes/Form全屏.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QApplication>
 #include <QImage>
 #include <QRadioButton>
 #include <QToolButton>
@@ -78,12 +80,17 @@ private slots:
 
     void escapeRestoresTheMainWindow_data() {
         QTest::addColumn<bool>("autoSize");
-        QTest::newRow("automatic font size") << true;
-        QTest::newRow("own font size") << false;
+        QTest::addColumn<bool>("advanced");
+        QTest::newRow("automatic font size, advanced view") << true << true;
+        QTest::newRow("own font size, simple view") << false << false;
     }
     void escapeRestoresTheMainWindow() {
         QFETCH(bool, autoSize);
+        QFETCH(bool, advanced);
         FullScreenFixture f;
+        f.form->SetAdvancedView(advanced);
+        QCoreApplication::processEvents(); // the window system's geometry arrives
+        const QRect before = f.form->geometry();
         f.state.Options.AutoSetFontSize = autoSize;
         const int own = f.form->Label结果->font().pointSize();
         f.form->Image全屏_Click();
@@ -95,9 +102,56 @@ private slots:
         FullScreenFixture::flushDeletes();
         QVERIFY(!f.window);
         QVERIFY(f.form->isVisible());
-        QCOMPARE(f.form->windowState(), Qt::WindowNoState);
+        // As it was: maximised in the advanced view, the simple view where it stood.
+        QCOMPARE(f.form->windowState() & ~Qt::WindowActive, advanced ? Qt::WindowMaximized : Qt::WindowNoState);
+        QTRY_COMPARE(f.form->geometry(), before);
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         QCOMPARE(f.form->Label结果->font().pointSize(), autoSize ? 85 : own);
         QCOMPARE(f.form->Label结果2->font().pointSize(), autoSize ? 85 : own);
+    }
+
+    void showingAgainActivatesTheOpenWindow_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("全屏 of its pop-up menu") << "menu_全屏";
+        QTest::newRow("full-screen command") << "Image全屏";
+    }
+    void showingAgainActivatesTheOpenWindow() {
+        QFETCH(QString, command);
+        FullScreenFixture f;
+        f.form->Image全屏_Click();
+        const QPointer<QWidget> first = f.window;
+        QVERIFY(first);
+        if (command == QStringLiteral("menu_全屏"))
+            f.form->menu_全屏->trigger();
+        else
+            f.form->Image全屏_Click();
+        QCOMPARE(f.window.data(), first.data());
+        int open = 0;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            open += w->isVisible() && dynamic_cast<const modes::FullScreenWindow*>(w);
+        QCOMPARE(open, 1);
+        QVERIFY(QTest::qWaitForWindowActive(first.data()));
+        QVERIFY(!f.form->isVisible());
+    }
+
+    void windowCommandsOfItsPopUpLeaveTheAudienceScreen_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("maximise") << "窗口最大化";
+        QTest::newRow("minimise") << "窗口最小化";
+    }
+    void windowCommandsOfItsPopUpLeaveTheAudienceScreen() {
+        QFETCH(QString, caption);
+        FullScreenFixture f;
+        f.form->Image全屏_Click();
+        QVERIFY(OpenedWindow(f));
+        QAction* command = nullptr;
+        for (QAction* a : f.form->menu_显示->actions())
+            if (a->text() == caption) command = a;
+        QVERIFY(command);
+        command->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!f.form->isVisible()); // the operator's window stays off the audience screen
+        QVERIFY(OpenedWindow(f)->isVisible());
     }
 
     void picturesOfTheNameFile_data() {
@@ -127,6 +181,7 @@ private slots:
     void mirrorsTheResultLabels() {
         Fixture f;
         modes::Form全屏 w(*f.form, f.state);
+        w.show(); // laid out over the screen
         f.form->Label结果->setText(QStringLiteral("张三"));
         f.form->Label结果2->setText(QStringLiteral("李四"));
         QFont font(QStringLiteral("Serif"), 40);
@@ -178,6 +233,53 @@ private slots:
         QCOMPARE(w.Image图片->size(), shown);
         QCOMPARE(w.Image图片->x(), (w.width() - shown.width()) / 2);
         QCOMPARE(w.Image图片->y(), w.Label结果->y() + w.Label结果->height() + 26); // 400 twips below
+        QVERIFY(qAbs(w.Label结果->geometry().center().x() - w.Image图片->geometry().center().x()) <= 1);
+    }
+
+    void resultShowsWhole_data() {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("shrinks");
+        QTest::newRow("long name") << "司马相如长名字测试人员" << true;
+        QTest::newRow("short name") << "张三" << false;
+    }
+    void resultShowsWhole() {
+        QFETCH(QString, result);
+        QFETCH(bool, shrinks);
+        Fixture f;
+        f.state.Options.AutoSetFontSize = true; // 115 points
+        modes::Form全屏 w(*f.form, f.state);
+        w.show();
+        f.form->Label结果->setText(result);
+        f.form->Label结果2->setText(result);
+        w.Timer刷新_Timer();
+        for (const QLabel* l : {w.Label结果, w.Label结果2}) {
+            QVERIFY(QFontMetrics(l->font()).horizontalAdvance(result) <= l->width());
+            QCOMPARE(l->font().pointSizeF() < f.form->Label结果->font().pointSizeF(), shrinks);
+            QCOMPARE(l->font().family(), f.form->Label结果->font().family());
+        }
+    }
+
+    void historyCornerIsLegible() {
+        FullScreenFixture f;
+        const QString longName = QStringLiteral("司马相如长名字测试人员");
+        f.useNameFile(QStringLiteral("一班.txt"), longName.toUtf8() + "\r\n");
+        modes::Form全屏 w(*f.form, f.state);
+        w.show();
+        for (int i = 0; i < 8; ++i) {
+            w.Picture用于响应按键_KeyPress(32);
+            w.Picture用于响应按键_KeyPress(32);
+            f.form->CommandReset_Click(); // the one name comes back for the next draw
+        }
+        QCOMPARE(w.historyLines().size(), 8);
+        const QStringList rows = w.Label历史记录->text().split(u'\n');
+        QVERIFY(rows.size() >= 3);
+        QVERIFY(rows.contains(longName)); // never broken inside the name
+        const QFontMetrics metrics(w.Label历史记录->font());
+        for (const QString& row : rows)
+            QVERIFY2(metrics.horizontalAdvance(row) <= w.Label历史记录->width(), qPrintable(row));
+        QVERIFY(rows.size() * metrics.lineSpacing() <= w.Label历史记录->height());
+        QVERIFY(w.Label历史记录->geometry().bottom() < w.label操作提示->y()); // nothing under the key hint
+        QVERIFY(w.Label历史记录->font().pointSize() >= 16);
     }
 
     void pictureOfTheDrawnCandidate_data() {
@@ -217,12 +319,12 @@ private slots:
         const QString line = core::RunHistory::formatLine(f.state.History.at(0));
         QVERIFY(line.startsWith(QStringLiteral("01 ")));
         QVERIFY(line.endsWith(f.form->Label结果2->text()));
-        QCOMPARE(w.Label历史记录->text(), line + u'\n');
+        QCOMPARE(w.historyLines(), QStringList{line});
         QVERIFY(!w.Label历史记录->isHidden());
 
         w.Picture用于响应按键_KeyPress(32); // the next draw starts; no line
         QVERIFY(!f.form->DrawStopped);
-        QCOMPARE(w.Label历史记录->text(), line + u'\n');
+        QCOMPARE(w.historyLines(), QStringList{line});
     }
 
     void undo_data() {
@@ -247,7 +349,7 @@ private slots:
         f.dialogs.answers << answer;
         QTest::keyClick(w.Picture用于响应按键, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.state.History.count(), undone ? confirmed - 1 : confirmed);
-        QCOMPARE(w.Label历史记录->text(), undone ? QStringLiteral("撤消: ") + line + u'\n' : QString());
+        QCOMPARE(w.historyLines(), undone ? QStringList{QStringLiteral("撤消: ") + line} : QStringList{});
         QCOMPARE(!w.Label历史记录->isHidden(), undone);
         if (confirmed == 0) QCOMPARE(f.dialogs.messages.size(), messages); // not even "nothing to undo"
     }

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -45,6 +46,7 @@ private slots:
 
     void mirrorsQuestionAnswerAndRemainingTime() {
         FullScreenFixture f;
+        f.form->Option抽取方式_Click(2);
         ui::QuestionPanel& panel = *f.form->Frame抽题后的答案解析等公布;
         modes::Form抽题时全屏 w(*f.form, f.state);
         const core::QuestionItem q = Question();
@@ -83,10 +85,40 @@ private slots:
         ui::QuestionPanel& panel = *f.form->Frame抽题后的答案解析等公布;
         modes::Form抽题时全屏 w(*f.form, f.state);
         const core::QuestionItem q = Question();
+        w.show();
         panel.showQuestion(q.Number, &q);
         w.Timer刷新_Timer();
         QCOMPARE(FirstTypeSize(panel.RichTextBox题目信息[2]), 12.0);
-        QCOMPARE(FirstTypeSize(w.RichTextBox题目信息[2]), 24.0);
+        QCOMPARE(FirstTypeSize(w.RichTextBox题目信息[2]), 36.0); // three times, as the box holds it
+    }
+
+    void publishedAnswerIsLegible_data() {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("one line") << 1;
+        QTest::newRow("several lines") << 5;
+    }
+    void publishedAnswerIsLegible() {
+        QFETCH(int, lines);
+        Fixture f;
+        f.form->Option抽取方式_Click(2);
+        ui::QuestionPanel& panel = *f.form->Frame抽题后的答案解析等公布;
+        modes::Form抽题时全屏 w(*f.form, f.state);
+        w.show();
+        core::QuestionItem q = Question();
+        QByteArray analysis = "{\\rtf1\\ansi\\fs21 ";
+        for (int i = 0; i < lines; ++i)
+            analysis += "Line of the analysis\\par ";
+        q.Analysis = analysis + "}";
+        panel.showQuestion(q.Number, &q);
+        f.form->Command公布答案_Click();
+        w.Timer刷新_Timer();
+        QVERIFY(!w.Frame正确答案及解析->isHidden());
+        for (QTextEdit* box : {w.RichTextBox题目信息[0], w.RichTextBox题目信息[1]}) {
+            QCOMPARE(box->verticalScrollBar()->maximum(), 0); // no line hidden below the box
+            QVERIFY(FirstTypeSize(box) >= 2 * 10.5 || lines > 1);
+        }
+        const QRect frame(w.Frame正确答案及解析->mapTo(&w, QPoint(0, 0)), w.Frame正确答案及解析->size());
+        QVERIFY(frame.bottom() < w.label操作提示->y()); // nothing under the key hint
     }
 };
 

@@ -55,7 +55,7 @@ private slots:
         QTRY_VERIFY(form.isVisible());
         QVERIFY(!form.isAdvancedView());
         if (at.x() < 0)
-            QVERIFY(qAbs(form.frameGeometry().center().x() - ui::WorkArea().center().x()) <= 1);
+            QVERIFY(qAbs(form.frameGeometry().center().x() - ui::WorkArea().center().x()) <= 3); // frame unknown yet
         else
             QCOMPARE(form.frameGeometry().topLeft(), at); // the copies stand side by side
     }

@@ -3,6 +3,7 @@
 #include "platform/office/DocxWriter.h"
 #include "platform/office/ZipArchive.h"
 #include "platform/richtext/Rtf.h"
+#include "ui/BatchPanel.h"
 #include "ui/QuestionPanel.h"
 
 #include <QClipboard>
@@ -117,6 +118,42 @@ private slots:
         QVERIFY(panel->Text题目信息[1]->text().isEmpty());
         QVERIFY(!question->isVisibleTo(f.form.get()));
         QCOMPARE(panel->Label答题剩余时间->text(), QStringLiteral("-1"));
+    }
+
+    void switchOrResetClearsThePublishedQuestion_data() {
+        QTest::addColumn<int>("switchTo"); // -1: reset in the question mode
+        QTest::newRow("to numbers") << 0;
+        QTest::newRow("to names") << 1;
+        QTest::newRow("reset") << -1;
+    }
+    void switchOrResetClearsThePublishedQuestion() {
+        QFETCH(int, switchTo);
+        Fixture f;
+        platform::DocxWriter w;
+        HeaderRow(w).addRow({DocxCell::text("7"), DocxCell::text("题目"), DocxCell::text("答案"),
+                             DocxCell::text("解析"), DocxCell::text("5"), DocxCell::text("30")});
+        Save(w, f, QStringLiteral("one.docx"));
+        f.form->Option抽取方式_Click(2);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("one.docx"), true));
+        f.draw();
+        f.form->menu_公布答案->trigger();
+        if (switchTo < 0)
+            f.form->CommandReset_Click();
+        else
+            f.form->Option抽取方式_Click(switchTo);
+
+        ui::QuestionPanel* panel = f.form->Frame抽题后的答案解析等公布;
+        for (QTextEdit* box : panel->RichTextBox题目信息)
+            QVERIFY(box->toPlainText().isEmpty());
+        QVERIFY(!panel->RichTextBox题目信息[2]->isVisibleTo(f.form.get()));
+        QVERIFY(!panel->Frame正确答案及解析->isVisibleTo(f.form.get()));
+        QVERIFY(!panel->Timer答题计时->isActive());
+        if (switchTo < 0) return;
+        QVERIFY(!panel->isVisibleTo(f.form.get()));
+        QVERIFY(f.form->Frame批量抽取->isVisibleTo(f.form.get()));
+        // Publishing outside the question mode shows no answer area over the lists.
+        f.form->menu_公布答案->trigger();
+        QVERIFY(!panel->Frame正确答案及解析->isVisibleTo(f.form.get()));
     }
 
     void numberMissingFromTheBank() {
