@@ -41,7 +41,7 @@ Form打印抽取结果::Form打印抽取结果(core::AppState& state, core::Dial
                                    std::function<QString()> batchResults, QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window), state_(state), dialogs_(dialogs), printers_(printers),
       batchResults_(std::move(batchResults)), mainWindow_(mainWindow),
-      openDocument_([](const QString& path) { platform::OpenWithShell(path, false); }) {
+      openDocument_(platform::OpenWithShell) {
     setObjectName(QStringLiteral("Form打印抽取结果"));
     setWindowTitle(QStringLiteral("打印抽取结果"));
     buildControls();
@@ -195,10 +195,11 @@ void Form打印抽取结果::PreviewAndPrint(bool printFlag) {
     if (BuildSimpleOutputDocument(printFlag) &&
         message(QStringLiteral("文件已经保存到了") + Native(TempDocumentPath) + QStringLiteral("\r\n要打开吗？"),
                 MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes) {
-        openDocument_(TempDocumentPath);
         // Only a strip of the window stays above the bottom edge while the document is shown.
-        const QRect screen = ui::ScreenRect();
-        move((screen.width() - width()) / 2, screen.height() - ui::ToPixels(1100));
+        if (ui::OpenOrTell(openDocument_, dialogs_, TempDocumentPath)) {
+            const QRect screen = ui::ScreenRect();
+            move((screen.width() - width()) / 2, screen.height() - ui::ToPixels(1100));
+        }
     }
     setStatus(QStringLiteral("处理完毕！"), {});
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/AppState.h"
 #include "core/Dialogs.h"
+#include "ui/DocumentOpener.h"
 
 #include <QWidget>
 
@@ -28,7 +29,7 @@ public:
                      std::function<QString()> batchResults, QWidget* mainWindow);
 
     // How a built document is opened; by default with the desktop's associated program.
-    void setDocumentOpener(std::function<void(const QString&)> open) { openDocument_ = std::move(open); }
+    void setDocumentOpener(ui::DocumentOpener open) { openDocument_ = std::move(open); }
 
     // Loads the window for a record source (0 batch results, 1 history file, 2 external file) and shows it.
     void Open(int printSource);
@@ -77,7 +78,7 @@ private:
     const Printers& printers_;
     std::function<QString()> batchResults_;
     QWidget* mainWindow_;
-    std::function<void(const QString&)> openDocument_;
+    ui::DocumentOpener openDocument_;
     QString externalFile_; // the file chosen for source 2
 };
 
