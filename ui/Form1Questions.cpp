@@ -17,7 +17,13 @@ void Form1::Command公布答案_Click() {
 
 std::optional<platform::WordDocument> Form1::OpenWordDocument(const QString& path) {
     statusPopup_->setText(QStringLiteral("正在打开题库文件......"));
-    std::optional<platform::WordDocument> doc = platform::WordDocument::open(path);
+    // Legacy .doc banks are converted once per version of the file; the copies stay in the program folder.
+    std::optional<platform::WordDocument> doc =
+        platform::WordDocument::open(path, nullptr, state_.AppFolder + QStringLiteral(".converted"));
+    if (exiting_) { // the window was closed while LibreOffice worked
+        statusPopup_->hide();
+        return std::nullopt;
+    }
     const QString problem = core::QuestionTableProblem(doc ? &*doc : nullptr);
     if (problem.isEmpty()) return doc;
     message(problem, MsgIcon::Critical);
