@@ -8,7 +8,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libgl1-mesa-dev
     libzip-dev libfreexl-dev libxcb1-dev
-    fonts-wqy-microhei
+    fonts-wqy-microhei xdg-utils
 )
 
 install_missing() {
@@ -24,16 +24,17 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# build PRESET [TARGET]: everything, or only the target and what it needs.
 build() {
     local preset=$1
     cmake --preset "$preset"
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" ${2:+--target "$2"}
 }
 
 case "${1:-}" in
 run)
     install_missing
-    build default
+    build default Zandrel
     exec build/Zandrel/Zandrel
     ;;
 test)

@@ -49,7 +49,7 @@ Form打印抽取结果::Form打印抽取结果(core::AppState& state, core::Dial
                                    std::function<QString()> batchResults, QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window), state_(state), dialogs_(dialogs), printers_(printers),
       batchResults_(std::move(batchResults)), mainWindow_(mainWindow),
-      openDocument_([](const QString& path) { platform::OpenWithShell(path, false); }) {
+      openDocument_(platform::OpenWithShell) {
     setObjectName(QStringLiteral("Form打印抽取结果"));
     setWindowTitle(QStringLiteral("打印抽取结果"));
     buildControls();
@@ -304,10 +304,11 @@ void Form打印抽取结果::PreviewAndPrint(bool printFlag) {
     if (built &&
         message(QStringLiteral("文件已经保存到了") + Native(TempDocumentPath) + QStringLiteral("\r\n要打开吗？"),
                 MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes) {
-        openDocument_(TempDocumentPath);
         // Only a strip of the window stays above the bottom edge while the document is shown.
-        const QRect screen = ui::ScreenRect();
-        move((screen.width() - width()) / 2, screen.height() - ui::ToPixels(1100));
+        if (ui::OpenOrTell(openDocument_, dialogs_, TempDocumentPath)) {
+            const QRect screen = ui::ScreenRect();
+            move((screen.width() - width()) / 2, screen.height() - ui::ToPixels(1100));
+        }
     }
     setStatus(QStringLiteral("处理完毕！"),
               unmatched_ > 0 ? QStringLiteral("有%1个抽取结果在工作表中没有找到").arg(unmatched_) : QString());
@@ -464,7 +465,8 @@ void Form打印抽取结果::Command编辑打印模板_Click() {
                 MsgButtons::OKCancel, MsgResult::Cancel) != MsgResult::OK)
         return;
     const QString path = TemplateDocument::path(state_.AppFolder);
-    if (!path.isEmpty()) openDocument_(path);
+    // When no program could open it, the user is told where it is and the program stays.
+    if (!path.isEmpty() && !ui::OpenOrTell(openDocument_, dialogs_, path)) return;
     // The run's records and the settings are saved on the way out.
     SavePrintSettings();
     if (exitProgram_) exitProgram_();

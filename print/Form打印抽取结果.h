@@ -2,6 +2,7 @@
 #include "core/AppState.h"
 #include "core/Dialogs.h"
 #include "platform/office/Workbook.h"
+#include "ui/DocumentOpener.h"
 
 #include <QWidget>
 
@@ -34,7 +35,7 @@ public:
                      std::function<QString()> batchResults, QWidget* mainWindow);
 
     // How a built document is opened; by default with the desktop's associated program.
-    void setDocumentOpener(std::function<void(const QString&)> open) { openDocument_ = std::move(open); }
+    void setDocumentOpener(ui::DocumentOpener open) { openDocument_ = std::move(open); }
     // How the program ends when the user goes off to edit the print template: the main window's exit routine.
     void setProgramExit(std::function<void()> exit) { exitProgram_ = std::move(exit); }
 
@@ -116,7 +117,7 @@ private:
     const Printers& printers_;
     std::function<QString()> batchResults_;
     QWidget* mainWindow_;
-    std::function<void(const QString&)> openDocument_;
+    ui::DocumentOpener openDocument_;
     std::function<void()> exitProgram_;
     std::optional<platform::Workbook> workbook_;
     int unmatched_ = 0; // results the last linked document found in no workbook record

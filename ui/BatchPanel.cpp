@@ -3,7 +3,6 @@
 #include "core/FileNames.h"
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
-#include "platform/system/ShellOpen.h"
 #include "ui/Form1.h"
 #include "ui/WindowHelpers.h"
 
@@ -507,7 +506,7 @@ void BatchPanel::Command查看高级抽取记录文件_Click() {
     const QString copy = copyFolder + u'/' + name + QStringLiteral(".txt");
     core::WriteTextFile(core::ReadTextFile(path), copy);
     form_.showMinimized();
-    platform::OpenWithShell(copy, false);
+    form_.OpenWithShell(copy);
 }
 
 void BatchPanel::Command复制结果_Click() {

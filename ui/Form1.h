@@ -7,6 +7,8 @@
 #include "core/QuestionBank.h"
 #include "platform/office/WordDocument.h"
 #include "platform/sound/WavePlayer.h"
+#include "platform/system/ShellOpen.h"
+#include "ui/DocumentOpener.h"
 
 #include <QMainWindow>
 
@@ -78,6 +80,9 @@ public:
     void Command编辑文件_Click();
     void Command删除文件_Click();
     void menu_窗口移至右下角_Click();
+    // Hands a file or folder to its associated program, or tells the user where it is.
+    void OpenWithShell(const QString& path);
+    void setDocumentOpener(DocumentOpener open) { openDocument_ = std::move(open); }
 
     // Question banks and the question mode
     QString ImportQuestionBank(const QString& path);
@@ -312,6 +317,7 @@ private:
     std::function<void(const QString&, const QStringList&)> startProgram_;
     std::function<void(int)> openPrintWindow_;
     std::function<void()> openFullScreen_;
+    DocumentOpener openDocument_ = platform::OpenWithShell;
     QString importFilter_;
     QStringList foldersWarned_;
     class Form状态提示* statusPopup_;

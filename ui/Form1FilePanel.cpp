@@ -1,7 +1,6 @@
 #include "ui/Form1.h"
 
 #include "core/FileNames.h"
-#include "platform/system/ShellOpen.h"
 #include "ui/BatchPanel.h"
 #include "ui/Form从Excel导入姓名或文本.h"
 #include "ui/ShowWhileHidden.h"
@@ -132,7 +131,11 @@ void Form1::Command编辑文件_Click() {
             MsgIcon::Exclamation, MsgButtons::OKCancel, MsgResult::Cancel) != MsgResult::OK)
         return;
     CloseWordDocument();
-    platform::OpenWithShell(path, false);
+    OpenWithShell(path);
+}
+
+void Form1::OpenWithShell(const QString& path) {
+    OpenOrTell(openDocument_, dialogs_, path);
 }
 
 void Form1::Command删除文件_Click() {

@@ -1,7 +1,6 @@
 #include "ui/Form1.h"
 
 #include "core/FileNames.h"
-#include "platform/system/ShellOpen.h"
 #include "ui/BatchPanel.h"
 
 namespace ui {
@@ -44,7 +43,7 @@ void Form1::CheckRecordFileCounts() {
 void Form1::menu_查看历史记录_Click() {
     menu_窗口移至右下角_Click();
     SaveDrawHistory();
-    platform::OpenWithShell(core::RunHistory::folder(state_.AppFolder), false);
+    OpenWithShell(core::RunHistory::folder(state_.AppFolder));
 }
 
 void Form1::menu_打印历史记录_Click() {

@@ -1,7 +1,6 @@
 #include "ui/Form1.h"
 
 #include "core/FileNames.h"
-#include "platform/system/ShellOpen.h"
 #include "ui/Form状态提示.h"
 
 #include <QComboBox>
@@ -48,7 +47,7 @@ void Form1::Command查看图片列表_Click() {
     const qsizetype found = core::MatchingPictureFiles(folder, candidates_.texts()).size();
     const qsizetype needed = candidates_.count();
     menu_窗口移至右下角_Click();
-    platform::OpenWithShell(folder, false);
+    OpenWithShell(folder);
     QCoreApplication::processEvents();
     QString text =
         QStringLiteral("共需%1张图片(不包括已被屏蔽了的名单)，目前已有%2张有效图片。").arg(needed).arg(found);

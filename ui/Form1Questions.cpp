@@ -20,8 +20,14 @@ void Form1::Command公布答案_Click() {
 
 std::optional<platform::WordDocument> Form1::OpenWordDocument(const QString& path) {
     statusPopup_->setText(QStringLiteral("正在打开题库文件......"));
+    // Legacy .doc banks are converted once per version of the file; the copies stay in the program folder.
     QString error;
-    std::optional<platform::WordDocument> doc = platform::WordDocument::open(path, &error);
+    std::optional<platform::WordDocument> doc =
+        platform::WordDocument::open(path, &error, state_.AppFolder + QStringLiteral(".converted"));
+    if (exiting_) { // the window was closed while LibreOffice worked
+        statusPopup_->hide();
+        return std::nullopt;
+    }
     // A bank too large or too deep to read says so; any other unreadable file reads as one without a table.
     const QString problem = platform::IsPastLimit(error) ? error : core::QuestionTableProblem(doc ? &*doc : nullptr);
     if (problem.isEmpty()) return doc;

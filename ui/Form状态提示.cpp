@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -20,7 +21,14 @@ Form状态提示::Form状态提示(QWidget* parent)
 
 void Form状态提示::setText(const QString& text) {
     label_->setText(text);
-    if (!isVisible()) show();
+    if (!isVisible()) {
+        // Centred over the window it reports for, or over the screen while that window is hidden.
+        adjustSize();
+        const QWidget* owner = parentWidget();
+        const QRect over = owner && owner->isVisible() ? owner->frameGeometry() : screen()->availableGeometry();
+        move(over.center() - rect().center());
+        show();
+    }
     QCoreApplication::processEvents();
 }
 

@@ -53,16 +53,16 @@ std::vector<CellResources::Picture> loadPictures(const ZipArchive& zip, const QS
 
 } // namespace
 
-std::optional<WordDocument> WordDocument::open(const QString& path, QString* error) {
+std::optional<WordDocument> WordDocument::open(const QString& path, QString* error, const QString& convertedFolder) {
     if (!path.endsWith(QLatin1StringView(".doc"), Qt::CaseInsensitive)) return openDocx(path, error);
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        if (error) *error = QStringLiteral("cannot create a temporary folder: %1").arg(folder.errorString());
+    QTemporaryDir temporary;
+    if (convertedFolder.isEmpty() && !temporary.isValid()) {
+        if (error) *error = QStringLiteral("cannot create a temporary folder: %1").arg(temporary.errorString());
         return std::nullopt;
     }
-    const QString docx = ConvertToDocx(path, folder.path(), error);
+    const QString docx = ConvertedCopy(path, convertedFolder.isEmpty() ? temporary.path() : convertedFolder, error);
     if (docx.isEmpty()) return std::nullopt;
-    return openDocx(docx, error); // everything is in memory before the folder goes
+    return openDocx(docx, error); // everything is in memory before a temporary folder goes
 }
 
 std::optional<WordDocument> WordDocument::openDocx(const QString& path, QString* error) {

@@ -16,8 +16,10 @@ namespace platform {
 // would turn into phantom columns). Cells missing from short rows read as empty.
 class WordDocument {
 public:
-    // Reads a .docx; a .doc is converted with LibreOffice first. Fails with an English reason.
-    static std::optional<WordDocument> open(const QString& path, QString* error = nullptr);
+    // Reads a .docx; a .doc is read from its copy converted with LibreOffice, kept in convertedFolder (none: a
+    // temporary folder). Fails with an English reason.
+    static std::optional<WordDocument> open(const QString& path, QString* error = nullptr,
+                                            const QString& convertedFolder = {});
 
     int tableCount() const { return tableCount_; } // top-level tables of the body
     int rowCount() const { return int(rows_.size()); }

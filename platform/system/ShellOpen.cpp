@@ -1,16 +1,41 @@
 #include "platform/system/ShellOpen.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
-#include <QUrl>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
 
 namespace platform {
 
-int OpenWithShell(const QString& path, bool wait) {
-    Q_UNUSED(wait); // openUrl hands the document to xdg-open and returns; there is no launcher to wait for
+namespace {
+
+// xdg-open ends within this time when it fails; a program that keeps it waiting has the file.
+constexpr int kLaunchWaitMs = 2000;
+
+} // namespace
+
+bool OpenWithShell(const QString& path) {
     const QString full = GetShortPath(path);
-    if (!full.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(full));
-    return 0;
+    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (full.isEmpty() || launcher.isEmpty()) return false;
+    // Owned by the application: a launcher that waits for its program outlives this call.
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    QEventLoop loop;
+    QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kLaunchWaitMs, &loop, &QEventLoop::quit);
+    process->start(launcher, {full});
+    if (process->state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process->state() != QProcess::NotRunning) return true;
+    const bool ok = process->error() == QProcess::UnknownError && process->exitStatus() == QProcess::NormalExit &&
+                    process->exitCode() == 0;
+    if (process->error() == QProcess::FailedToStart) process->deleteLater();
+    return ok;
 }
 
 QString GetShortPath(const QString& path) {

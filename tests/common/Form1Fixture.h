@@ -21,6 +21,8 @@ struct Fixture {
     QRandomGenerator rng{42};
     std::unique_ptr<ui::Form1> form;
     bool ended = false;
+    QStringList opened; // what was handed to its associated program
+    bool opens = true;  // whether that program takes it
 
     explicit Fixture(const QString& commandLine = {}, bool load = true) {
         state.AppFolder = folder.path();
@@ -29,6 +31,10 @@ struct Fixture {
     void load(const QString& commandLine = {}) {
         form = std::make_unique<ui::Form1>(state, dialogs, rng);
         form->setProcessEnd([this] { ended = true; });
+        form->setDocumentOpener([this](const QString& path) {
+            opened << path;
+            return opens;
+        });
         QVERIFY(form->Form_Load(commandLine));
         QTRY_VERIFY(form->isVisible()); // shown by its start-up timer; clicks need the laid-out window
         form->SetAdvancedView(true);    // the lists and panels are in the advanced view

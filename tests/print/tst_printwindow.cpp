@@ -43,6 +43,7 @@ struct PrintFixture {
     PdfPrinters printers;
     std::unique_ptr<print::Form打印抽取结果> window;
     QStringList opened;
+    bool opens = true; // whether the document's program takes it
 
     explicit PrintFixture(QStringList printerNames = {QStringLiteral("办公室打印机"), QStringLiteral("PDF")}) {
         printers.list = std::move(printerNames);
@@ -52,7 +53,10 @@ struct PrintFixture {
                 window = std::make_unique<print::Form打印抽取结果>(
                     f.state, f.dialogs, printers, [this] { return f.form->Frame批量抽取->Text高级结果->toPlainText(); },
                     f.form.get());
-                window->setDocumentOpener([this](const QString& path) { opened << path; });
+                window->setDocumentOpener([this](const QString& path) {
+                    opened << path;
+                    return opens;
+                });
             }
             window->Open(source);
         });
@@ -247,6 +251,23 @@ private slots:
         const QRect screen = ui::ScreenRect();
         if (open) QCOMPARE(p.window->y(), screen.height() - 1100 / ui::kTwipsPerPixel);
         QCOMPARE(p.status(), (QStringList{QStringLiteral("处理完毕！"), QString()}));
+    }
+
+    void aDocumentNoProgramOpensIsNamed() {
+        PrintFixture p;
+        p.opens = false;
+        p.f.form->Frame批量抽取->Text高级结果->setPlainText(QStringLiteral("1 2 3"));
+        p.open();
+        p.window->Option内容选择[0]->click();
+        p.f.dialogs.answers << MsgResult::OK << MsgResult::Yes;
+        QTest::mouseClick(p.window->Commandtest, Qt::LeftButton);
+        QCOMPARE(p.opened, QStringList{p.document()});
+        QCOMPARE(p.f.dialogs.texts().size(), 3);
+        QCOMPARE(p.f.dialogs.texts()[2], QStringLiteral("没能用系统关联的程序打开：\r\n") + p.document() +
+                                             QStringLiteral("\r\n可能没有安装能打开它的程序，请手动打开它。"));
+        QCOMPARE(p.f.dialogs.messages[2].icon, MsgIcon::Exclamation);
+        // No document is shown, so the window stays whole on the screen.
+        QVERIFY(p.window->frameGeometry().bottom() <= ui::ScreenRect().bottom());
     }
 
     void printAsksOnceMore_data() {

@@ -240,6 +240,49 @@ private slots:
         QVERIFY(batch->Option批量抽取的方式[0]->isChecked());
     }
 
+    // Files and folders handed to the desktop: when no program takes them, the user learns where they are.
+    void openingWithTheDesktop_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("opens");
+        for (const char* command : {"编辑文件", "查看图片", "查看历史记录", "查看高级抽取记录"}) {
+            QTest::addRow("%s, opened", command) << QString::fromUtf8(command) << true;
+            QTest::addRow("%s, no program", command) << QString::fromUtf8(command) << false;
+        }
+    }
+    void openingWithTheDesktop() {
+        QFETCH(QString, command);
+        QFETCH(bool, opens);
+        Fixture f;
+        f.opens = opens;
+        f.useNameFile(QStringLiteral("班.txt"), "甲\r\n");
+        QString path;
+        if (command == QStringLiteral("编辑文件")) {
+            f.dialogs.answers << MsgResult::OK;
+            f.form->Command编辑文件_Click();
+            path = f.folder.file(QStringLiteral("文本[姓名]文件/班.txt"));
+        } else if (command == QStringLiteral("查看图片")) {
+            f.form->Command查看图片列表_Click();
+            path = f.folder.file(QStringLiteral("图片列表/班/"));
+        } else if (command == QStringLiteral("查看历史记录")) {
+            f.form->menu_查看历史记录->trigger();
+            path = f.folder.file(QStringLiteral("历史记录/"));
+        } else {
+            f.folder.write(QStringLiteral("aqr/记录.aqr"), "1 2 3\r\n");
+            f.form->Frame批量抽取->RefreshAdvancedRecordList();
+            f.form->Frame批量抽取->Command查看高级抽取记录文件_Click();
+            path = QDir::tempPath() + QStringLiteral("/zkptem/记录.txt");
+        }
+        QCOMPARE(QDir::cleanPath(f.opened.value(0)), QDir::cleanPath(path));
+        QStringList told;
+        for (const QString& text : f.dialogs.texts())
+            if (text.startsWith(QStringLiteral("没能用系统关联的程序打开："))) told << text;
+        if (opens)
+            QCOMPARE(told, QStringList{});
+        else
+            QCOMPARE(told, QStringList{QStringLiteral("没能用系统关联的程序打开：\r\n") + f.opened.value(0) +
+                                       QStringLiteral("\r\n可能没有安装能打开它的程序，请手动打开它。")});
+    }
+
     void deleteSelectsTheNeighbour_data() {
         QTest::addColumn<int>("deleted");
         QTest::addColumn<QString>("selected");

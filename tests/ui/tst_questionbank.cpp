@@ -8,7 +8,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -258,6 +260,73 @@ private slots:
         Save(w, f, QStringLiteral("n.docx"));
         QCOMPARE(f.form->ReadQuestionNumbers(f.folder.file(QStringLiteral("题目文件/n.docx"))), QStringLiteral("A1"));
         QVERIFY(f.form->Questions.Questions.isEmpty());
+    }
+
+    // A legacy .doc bank goes through LibreOffice (here a stand-in on PATH that takes half a second and logs each
+    // run): once per version of the file, with the window painting and the status pop-up over it meanwhile.
+    void legacyBankIsConvertedOncePerVersion() {
+        Fixture f;
+        QTemporaryDir outside;
+        platform::DocxWriter w;
+        HeaderRow(w).addRow({DocxCell::text("1"), DocxCell::text("q")});
+        QVERIFY(w.save(outside.filePath(QStringLiteral("converted.docx"))));
+        QVERIFY(QDir(outside.path()).mkpath(QStringLiteral("bin")));
+        QFile script(outside.filePath(QStringLiteral("bin/soffice")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n"
+                     "echo run >> '" +
+                     QFile::encodeName(outside.filePath(QStringLiteral("log"))) +
+                     "'\n"
+                     "while [ $# -gt 1 ]; do [ \"$1\" = --outdir ] && out=$2; shift; done\n"
+                     "sleep 0.5\n"
+                     "cp '" +
+                     QFile::encodeName(outside.filePath(QStringLiteral("converted.docx"))) +
+                     "' \"$out/$(basename \"$1\" .doc).docx\"\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(outside.filePath(QStringLiteral("bin"))) + ":/usr/bin:/bin");
+        const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
+        auto runs = [&outside] {
+            QFile log(outside.filePath(QStringLiteral("log")));
+            return log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
+        };
+
+        f.folder.write(QStringLiteral("题目文件/旧题库.doc"), "legacy");
+        auto* popup = f.form->findChild<QWidget*>(QStringLiteral("Form状态提示"));
+        QString seen;
+        QPoint seenCentre;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (popup->isVisible() && seen.isEmpty()) {
+                seen = popup->findChild<QLabel*>()->text();
+                seenCentre = popup->frameGeometry().center();
+            }
+        });
+        watch.start(50);
+        f.form->Option抽取方式_Click(2);
+        QVERIFY(ui::SelectListItem(f.form->Combo选择姓名文件, QStringLiteral("旧题库.doc"), true));
+        QCOMPARE(f.form->candidates().texts(), QStringList{"1"});
+        QCOMPARE(runs(), 1);
+        QCOMPARE(seen, QStringLiteral("正在打开题库文件......"));
+        QVERIFY2((seenCentre - f.form->frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("pop-up centred at %1,%2, window at %3,%4")
+                                .arg(seenCentre.x())
+                                .arg(seenCentre.y())
+                                .arg(f.form->frameGeometry().center().x())
+                                .arg(f.form->frameGeometry().center().y())));
+        QVERIFY(!popup->isVisible());
+
+        // Resetting and starting read the kept copy.
+        f.form->CommandReset_Click();
+        f.draw();
+        QCOMPARE(runs(), 1);
+        // A changed file is converted again.
+        f.folder.write(QStringLiteral("题目文件/旧题库.doc"), "legacy, edited");
+        f.form->CommandReset_Click();
+        QCOMPARE(runs(), 2);
+        QCOMPARE(f.form->candidates().texts(), QStringList{"1"});
+        QVERIFY(f.dialogs.messages.isEmpty());
     }
 
     void shippedTemplateIsABank() {
