@@ -5,9 +5,11 @@
 #include "platform/richtext/Rtf.h"
 
 #include "FormatSummary.h"
+#include "MetafileFixture.h"
 #include "OfficeFixture.h"
 
 #include <QTextBlock>
+#include <QTextImageFormat>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -108,6 +110,53 @@ private slots:
         QFETCH(QString, cellXml);
         QFETCH(QString, fragments);
         QCOMPARE(Fragments(*cellOf(cellXml)), fragments);
+    }
+
+    // Old equations are OLE objects shown by their WMF or EMF preview; drawings may be metafiles too.
+    void metafilePictures_data() {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("drawingMl");
+        QTest::addColumn<QColor>("centre"); // invalid: the picture cannot be shown
+        QTest::newRow("equation preview, wmf") << "image1.wmf" << WmfRectangle(80, 40, Qt::red) << false
+                                               << QColor(Qt::red);
+        QTest::newRow("equation preview, emf") << "image1.emf" << EmfRectangle(80, 40, Qt::blue) << false
+                                               << QColor(Qt::blue);
+        QTest::newRow("drawing, wmf") << "image2.wmf" << WmfRectangle(80, 40, Qt::green) << true << QColor(Qt::green);
+        QTest::newRow("damaged preview") << "image1.wmf" << WmfRectangle(80, 40, Qt::red).left(40) << false << QColor();
+        QTest::newRow("damaged drawing") << "image3.png" << QByteArray("\x89PNG broken") << true << QColor();
+    }
+    void metafilePictures() {
+        QFETCH(QString, part);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, drawingMl);
+        QFETCH(QColor, centre);
+        const QString picture =
+            drawingMl ? "<w:drawing><wp:inline><wp:extent cx=\"762000\" cy=\"381000\"/><a:graphic><a:graphicData>"
+                        "<a:blip r:embed=\"rId1\"/></a:graphicData></a:graphic></wp:inline></w:drawing>"
+                      : "<w:object><v:shape style=\"width:60pt;height:30pt\" o:ole=\"\"><v:imagedata r:id=\"rId1\"/>"
+                        "</v:shape><o:OLEObject Type=\"Embed\" ProgID=\"Equation.3\" r:id=\"rId2\"/></w:object>";
+        const QString rels = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                             "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                             "relationships/image\" Target=\"media/" +
+                             part + "\"/></Relationships>";
+        const QTextDocument* cell =
+            firstCell(saveZip({{"word/document.xml", WordTableXml({Paragraph(Run("前") + "<w:r>" + picture + "</w:r>" + Run("后"))})},
+                               {"word/_rels/document.xml.rels", rels.toUtf8()},
+                               {"word/media/" + part, bytes}}));
+        QTextImageFormat image;
+        for (auto it = cell->begin().begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat()) image = it.fragment().charFormat().toImageFormat();
+        }
+        if (!centre.isValid()) {
+            QVERIFY(image.name().isEmpty());
+            QCOMPARE(cell->toPlainText(), QString("前〔图片无法显示：图片已损坏，或其格式不受支持〕后"));
+            return;
+        }
+        QVERIFY(!image.name().isEmpty());
+        QCOMPARE(QSizeF(image.width(), image.height()), QSizeF(80, 40));
+        const QImage shown = cell->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+        QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), centre);
     }
 
     void alignment_data() {
