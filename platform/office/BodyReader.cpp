@@ -1,5 +1,6 @@
 #include "platform/office/BodyReader.h"
 
+#include "platform/office/MathReader.h"
 #include "platform/office/ParagraphAlignment.h"
 
 namespace platform {
@@ -132,8 +133,13 @@ void BodyReader::readElement() {
 }
 
 bool BodyReader::readLeaf(const Tag& tag) {
-    if (tag.is(Ns::M, "t"_L1)) {
-        cell_->appendText(xml_.readElementText(), format_);
+    if (tag.is(Ns::M, "oMath"_L1) || tag.is(Ns::M, "oMathPara"_L1)) {
+        for (const MathPiece& piece : MathReader::read(xml_)) {
+            if (piece.lineBreak)
+                cell_->appendLineBreak(format_);
+            else
+                cell_->appendText(piece.text, formatOf(piece.properties));
+        }
         return true;
     }
     if (tag.is(Ns::MC, "Fallback"_L1)) {
