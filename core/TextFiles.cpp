@@ -1,4 +1,5 @@
 #include "core/TextFiles.h"
+#include "platform/system/FailureReason.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -50,7 +51,7 @@ bool WriteTextFile(const QString& text, const QString& path, QString* error) {
         f.write((text + QStringLiteral("\r\n")).toUtf8());
         if (f.commit()) return true;
     }
-    if (error) *error = f.errorString();
+    if (error) *error = platform::FileFailureReason(f);
     return false;
 }
 

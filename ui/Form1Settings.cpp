@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
+#include "platform/system/FailureReason.h"
 #include "platform/richtext/Rtf.h"
 #include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
@@ -27,7 +28,7 @@ namespace {
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile f(path);
     if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
-    if (error) *error = f.errorString();
+    if (error) *error = platform::FileFailureReason(f);
     return false;
 }
 
@@ -99,7 +100,7 @@ void Form1::LoadSettings() {
     if (projects.open(QIODevice::ReadOnly))
         read = core::NumberProjects::fromBytes(projects.readAll(), &error);
     else
-        error = projects.errorString();
+        error = platform::FileFailureReason(projects);
     if (!read) {
         message(QStringLiteral("读取设置时遇到错误！") + error, core::MsgIcon::Critical);
         return;

@@ -15,8 +15,8 @@ namespace platform {
 class Workbook {
 public:
     // Reads .xlsx and .xlsm directly and legacy .xls through FreeXL, told apart by their content rather
-    // than their name. Fails with an English reason ("file not found", "not a workbook",
-    // "xl/workbook.xml missing", "FreeXL error N", ...).
+    // than their name. Fails with a reason in Chinese ("文件不存在", "这不是Excel工作簿...", "工作簿已损坏，
+    // 或其格式不受支持（xl/workbook.xml missing）" ...).
     static std::optional<Workbook> open(const QString& path, QString* error = nullptr);
 
     QStringList sheetNames() const;

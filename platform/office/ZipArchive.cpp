@@ -1,4 +1,5 @@
 #include "platform/office/ZipArchive.h"
+#include "platform/system/FailureReason.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -107,7 +108,7 @@ bool ZipArchive::write(const QString& path, const Entries& entries, QString* err
     if (!bytes) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
-        setError(error, file.errorString());
+        setError(error, FileFailureReason(file));
         return false;
     }
     return true;
