@@ -206,7 +206,11 @@ void BodyReader::readPicture(bool drawingMl) {
             if (tag.name == "imagedata"_L1 && id.isEmpty()) id = Attribute(a, Ns::R, "id"_L1).toString();
         }
     }
-    if (!id.isEmpty()) cell_->appendPicture(pictureOf(id), size);
+    // Charts, text boxes and objects without a picture of their own cannot be shown; they leave a mark.
+    if (id.isEmpty())
+        cell_->appendText(u"〔无法显示的对象〕", format_);
+    else
+        cell_->appendPicture(pictureOf(id), size);
 }
 
 int BodyReader::formatOf(const RunProperties& properties) {

@@ -190,6 +190,15 @@ private slots:
         QTest::newRow("damaged preview") << "image1.wmf" << WmfRectangle(80, 40, Qt::red).left(40) << false << QColor();
         QTest::newRow("damaged drawing") << "image3.png" << QByteArray("\x89PNG broken") << true << QColor();
     }
+
+    void objectWithoutPictureLeavesAMark() {
+        const QTextDocument* cell = cellOf(Paragraph(
+            Run("前") +
+            "<w:r><w:drawing><wp:inline><wp:extent cx=\"9525\" cy=\"9525\"/><a:graphic><a:graphicData uri=\"chart\"/>"
+            "</a:graphic></wp:inline></w:drawing></w:r>" +
+            Run("后")));
+        QCOMPARE(cell->toPlainText(), QString("前〔无法显示的对象〕后"));
+    }
     void metafilePictures() {
         QFETCH(QString, part);
         QFETCH(QByteArray, bytes);
