@@ -167,13 +167,23 @@ Pieces MathReader::run() {
 Pieces MathReader::structure(QStringView name, const Parts& p) const {
     const Pieces e = p.first(u"e"_s);
     Pieces out;
-    if (name == "sSup"_L1) {
+    // The base followed by one raised or lowered argument.
+    struct BaseAndScript {
+        QLatin1StringView name;
+        QString argument;
+        RunProperties::Script script;
+    };
+    static const BaseAndScript withScript[] = {{"sSup"_L1, u"sup"_s, RunProperties::Script::Super},
+                                               {"sSub"_L1, u"sub"_s, RunProperties::Script::Sub},
+                                               {"limUpp"_L1, u"lim"_s, RunProperties::Script::Super},
+                                               {"limLow"_L1, u"lim"_s, RunProperties::Script::Sub}};
+    for (const BaseAndScript& s : withScript) {
+        if (name != s.name) continue;
         out = e;
-        append(out, raised(p.first(u"sup"_s)));
-    } else if (name == "sSub"_L1) {
-        out = e;
-        append(out, lowered(p.first(u"sub"_s)));
-    } else if (name == "sSubSup"_L1) {
+        append(out, scripted(p.first(s.argument), s.script));
+        return out;
+    }
+    if (name == "sSubSup"_L1) {
         out = e;
         append(out, lowered(p.first(u"sub"_s)));
         append(out, raised(p.first(u"sup"_s)));
@@ -212,12 +222,6 @@ Pieces MathReader::structure(QStringView name, const Parts& p) const {
         out = p.first(u"fName"_s);
         if (!e.empty() && !e.front().text.startsWith(u'(')) append(out, text(u" "_s));
         append(out, e);
-    } else if (name == "limLow"_L1) {
-        out = e;
-        append(out, lowered(p.first(u"lim"_s)));
-    } else if (name == "limUpp"_L1) {
-        out = e;
-        append(out, raised(p.first(u"lim"_s)));
     } else if (name == "acc"_L1 || name == "bar"_L1 || name == "groupChr"_L1) {
         // A mark over the argument: a combining accent after its one character, or the mark after it.
         const QString mark = name == "acc"_L1 ? p.property(u"chr"_s, u"\u0302"_s)
