@@ -8,6 +8,7 @@ namespace platform {
 
 QString FileFailureReason(const QFileDevice& file) {
     const QFileInfo info(file.fileName());
+    if (info.isDir()) return QStringLiteral("这是一个文件夹，不是文件");
     switch (file.error()) {
     case QFileDevice::ResourceError:
         return QStringLiteral("磁盘空间不足，或系统资源不足");
@@ -15,7 +16,6 @@ QString FileFailureReason(const QFileDevice& file) {
     case QFileDevice::PermissionsError:
         if (!info.exists() && !info.dir().exists()) return QStringLiteral("文件夹不存在");
         if (!info.exists() && !(file.openMode() & QIODevice::WriteOnly)) return QStringLiteral("文件不存在");
-        if (info.isDir()) return QStringLiteral("这是一个文件夹，不是文件");
         return QStringLiteral("没有权限访问该文件");
     case QFileDevice::ReadError:
         return QStringLiteral("读取文件时出错，文件或磁盘可能已损坏");
