@@ -84,6 +84,22 @@ private slots:
         QCOMPARE(list[1].Picture.pixelColor(40, 20), centre);
     }
 
+    void missingConverterIsNamed() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("张三.emf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(EmfRectangle(8, 4, Qt::red));
+        file.close();
+        const QByteArray searchPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        QString error;
+        const bool loaded = core::PictureList().add(path, &error);
+        qputenv("PATH", searchPath);
+        QVERIFY(!loaded);
+        QCOMPARE(error, QStringLiteral("未安装显示EMF图片所需的程序 emf2svg-conv（软件包 emf2svg）"));
+    }
+
     void unreadableFileSaysSo() {
         if (geteuid() == 0) QSKIP("root reads every file");
         QTemporaryDir dir;
