@@ -8,6 +8,8 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libgl1-mesa-dev
     libzip-dev libfreexl-dev libxcb1-dev
+    qt6-svg-dev libwmf-bin emf2svg
+    libreoffice-writer-nogui libreoffice-calc-nogui
     fonts-wqy-microhei xdg-utils
 )
 

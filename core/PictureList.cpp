@@ -1,21 +1,16 @@
 #include "core/PictureList.h"
 
 #include "core/FileNames.h"
+#include "platform/image/PictureDecoder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace core {
 
 bool PictureList::add(const QString& path, QString* error) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true); // the extension may not tell the real format
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        if (error) *error = reader.errorString();
-        return false;
-    }
+    const QImage image = platform::LoadPicture(path, error);
+    if (image.isNull()) return false;
     const qint32 n = qint32(entries_.size());
     entries_.append(PictureEntry{n, StripExtension(QFileInfo(path).fileName()), image});
     return true;

@@ -21,7 +21,7 @@ public:
     void clear() { entries_ = {PictureEntry{}}; }
     qsizetype upperBound() const { return entries_.size() - 1; }
     const PictureEntry& operator[](qsizetype i) const { return entries_[i]; }
-    // Loads the picture; false with the reason when it cannot be read.
+    // Loads the picture, metafiles too; false with the reason, in Chinese, when it cannot be read.
     bool add(const QString& path, QString* error);
 
 private:

@@ -1,4 +1,5 @@
 #include "core/TextFiles.h"
+#include "platform/system/FailureReason.h"
 
 #include "platform/files/AtomicWrite.h"
 

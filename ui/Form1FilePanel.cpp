@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/FileNames.h"
+#include "platform/system/FailureReason.h"
 #include "ui/BatchPanel.h"
 #include "ui/Form从Excel导入姓名或文本.h"
 #include "ui/ShowWhileHidden.h"
@@ -26,7 +27,7 @@ bool ReplaceFile(const QString& from, const QString& to, QString* error) {
     QFile::remove(temp);
     QFile source(from);
     if (!source.copy(temp)) {
-        *error = source.errorString();
+        *error = platform::FileFailureReason(source);
         return false;
     }
     QFile::setPermissions(temp, QFile::permissions(temp) | QFile::WriteOwner);
@@ -151,7 +152,7 @@ void Form1::Command删除文件_Click() {
     if (file.exists() && !file.remove()) {
         // The entry stays, so the list never hides a file that is still there.
         message(QStringLiteral("无法删除文件：") + QDir::toNativeSeparators(path) + QStringLiteral("\r\n") +
-                    file.errorString(),
+                    platform::FileFailureReason(file),
                 MsgIcon::Critical);
         return;
     }

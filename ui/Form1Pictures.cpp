@@ -27,17 +27,18 @@ void Form1::ImportMatchingPictures(const QString& nameFile) {
                              QStringLiteral("”中文本（名字）匹配的%1张图片吗？\r\n").arg(files.size()) +
                              QStringLiteral("根据图片数量，在此过程中可能停止响应几分钟。。。");
     if (message(question, MsgIcon::Question, MsgButtons::OKCancel, MsgResult::Cancel) != MsgResult::OK) return;
+    // A picture that cannot be loaded is no reason to drop the rest: each is named with its reason at the end.
+    QStringList problems;
     for (int j = 0; j < files.size(); ++j) {
         statusPopup_->setText(QStringLiteral("%1/%2 正在导入图片：").arg(j + 1).arg(files.size()) + files[j]);
+        QCoreApplication::processEvents();
         QString error;
-        if (!state_.PictureList.add(folder + files[j], &error)) {
-            statusPopup_->hide();
-            message(QStringLiteral("在导入图片过程中遇到问题：") + files[j] + u' ' + error, MsgIcon::None);
-            return; // what was loaded stays
-        }
+        if (!state_.PictureList.add(folder + files[j], &error)) problems << files[j] + QStringLiteral("：") + error;
     }
     CurHasLoadedPicList = true;
     statusPopup_->hide();
+    if (!problems.isEmpty())
+        message(QStringLiteral("在导入图片过程中遇到问题：\r\n") + problems.join(QStringLiteral("\r\n")), MsgIcon::None);
 }
 
 void Form1::Command查看图片列表_Click() {

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
 #include "platform/files/AtomicWrite.h"
+#include "platform/system/FailureReason.h"
 #include "platform/richtext/Rtf.h"
 #include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
@@ -105,7 +106,7 @@ void Form1::LoadSettings() {
         if (projects.open(QIODevice::ReadOnly))
             NumberProjects = core::NumberProjects::fromBytes(projects.readAll(), &error);
         else
-            error = projects.errorString();
+            error = platform::FileFailureReason(projects);
         if (!error.isEmpty()) message(QStringLiteral("读取设置时遇到错误！") + error, core::MsgIcon::Critical);
         Combo项目->clear();
         for (qsizetype i = 0; i < NumberProjects.size(); ++i)

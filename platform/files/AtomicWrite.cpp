@@ -1,5 +1,7 @@
 #include "platform/files/AtomicWrite.h"
 
+#include "platform/system/FailureReason.h"
+
 #include <QSaveFile>
 
 namespace platform {
@@ -10,7 +12,7 @@ bool WriteFileAtomically(const QString& path, QByteArrayView bytes, QString* err
     // would still put the short file in place. So flush and check before committing.
     if (f.open(QIODevice::WriteOnly) && f.write(bytes.data(), bytes.size()) == bytes.size() && f.flush() && f.commit())
         return true;
-    if (error) *error = f.errorString();
+    if (error) *error = FileFailureReason(f);
     f.cancelWriting();
     return false;
 }

@@ -1,6 +1,7 @@
 #include "platform/office/BodyReader.h"
 
 #include "platform/office/NestingGuard.h"
+#include "platform/office/MathReader.h"
 #include "platform/office/ParagraphAlignment.h"
 
 namespace platform {
@@ -155,8 +156,13 @@ void BodyReader::readElement() {
 }
 
 bool BodyReader::readLeaf(const Tag& tag) {
-    if (tag.is(Ns::M, "t"_L1)) {
-        cell_->appendText(xml_.readElementText(), format_);
+    if (tag.is(Ns::M, "oMath"_L1) || tag.is(Ns::M, "oMathPara"_L1)) {
+        for (const MathPiece& piece : MathReader::read(xml_)) {
+            if (piece.lineBreak)
+                cell_->appendLineBreak(format_);
+            else
+                cell_->appendText(piece.text, formatOf(piece.properties));
+        }
         return true;
     }
     if (tag.is(Ns::MC, "Fallback"_L1)) {
@@ -224,7 +230,11 @@ void BodyReader::readPicture(bool drawingMl) {
             if (tag.name == "imagedata"_L1 && id.isEmpty()) id = Attribute(a, Ns::R, "id"_L1).toString();
         }
     }
-    if (!id.isEmpty()) cell_->appendPicture(pictureOf(id), size);
+    // Charts, text boxes and objects without a picture of their own cannot be shown; they leave a mark.
+    if (id.isEmpty())
+        cell_->appendText(u"〔无法显示的对象〕", format_);
+    else
+        cell_->appendPicture(pictureOf(id), size);
 }
 
 int BodyReader::formatOf(const RunProperties& properties) {

@@ -82,6 +82,9 @@ void CellContent::fill(QTextDocument* doc, const CellResources& resources) const
                     f.setHeight(p.height);
                 }
                 cursor.insertImage(f);
+            } else {
+                // What cannot be shown still shows where it stood.
+                cursor.insertText(QStringLiteral("〔图片无法显示：%1〕").arg(picture.reason), resources.formats[0]);
             }
         } else {
             // QTextCursor makes every '\n' a new paragraph; a line break within one is U+2028.

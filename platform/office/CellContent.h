@@ -13,7 +13,8 @@ namespace platform {
 struct CellResources {
     struct Picture {
         QString name; // the package part, unique within the document
-        QImage image; // null when the bytes could not be decoded
+        QImage image;   // null when the bytes could not be decoded
+        QString reason; // why, then
     };
     std::vector<QTextCharFormat> formats; // [0] is the plain format
     std::vector<Picture> pictures;

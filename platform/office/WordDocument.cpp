@@ -4,6 +4,7 @@
 #include "platform/office/DocConversion.h"
 #include "platform/office/Relationships.h"
 #include "platform/office/ZipArchive.h"
+#include "platform/image/PictureDecoder.h"
 
 #include <QHash>
 #include <QTemporaryDir>
@@ -45,8 +46,11 @@ std::vector<CellResources::Picture> loadPictures(const ZipArchive& zip, const QS
     for (const QString& id : ids) {
         const QString target = targets.value(id);
         const std::optional<QByteArray> bytes = target.isEmpty() ? std::nullopt : zip.read(target);
-        // Pictures Qt cannot decode (EMF, WMF) stay null and are left out of the cells.
-        pictures.push_back({target, bytes ? QImage::fromData(*bytes) : QImage()});
+        CellResources::Picture& picture = pictures.emplace_back(CellResources::Picture{target, {}, {}});
+        if (bytes)
+            picture.image = DecodePicture(*bytes, &picture.reason);
+        else
+            picture.reason = QStringLiteral("文档中缺少这张图片");
     }
     return pictures;
 }

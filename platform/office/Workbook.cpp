@@ -2,6 +2,7 @@
 
 #include "platform/office/XlsChild.h"
 #include "platform/office/XlsxReader.h"
+#include "platform/system/FailureReason.h"
 
 #include <QFile>
 
@@ -21,12 +22,8 @@ void setError(QString* error, const QString& text) {
 
 std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
     QFile file(path);
-    if (!file.exists()) {
-        setError(error, QStringLiteral("file not found"));
-        return std::nullopt;
-    }
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+        setError(error, FileFailureReason(file));
         return std::nullopt;
     }
     const QByteArray head = file.read(kCompoundSignature.size());
@@ -37,8 +34,16 @@ std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
     else if (head.startsWith(kZipSignature))
         sheets = ReadXlsx(path, error);
     else
-        setError(error, QStringLiteral("not a workbook"));
-    if (!sheets) return std::nullopt;
+        setError(error, QStringLiteral("这不是Excel工作簿（.xlsx、.xls）文件"));
+    if (!sheets) {
+        // The readers' own words are technical; the user is told what they mean first.
+        if (error && !error->startsWith(u"这不是")) {
+            *error = *error == QLatin1StringView(kPasswordProtected)
+                         ? QStringLiteral("工作簿设有密码保护，无法读取")
+                         : QStringLiteral("工作簿已损坏，或其格式不受支持（%1）").arg(*error);
+        }
+        return std::nullopt;
+    }
     return Workbook(std::move(*sheets));
 }
 

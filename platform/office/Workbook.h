@@ -16,8 +16,8 @@ class Workbook {
 public:
     // Reads .xlsx and .xlsm directly and legacy .xls through FreeXL in a child process (the reader beside
     // the running executable, see XlsChild.h), told apart by their content rather than their name. Fails
-    // with a reason ("file not found", "not a workbook", "xl/workbook.xml missing", "FreeXL error N", ...),
-    // in Chinese for a file past the read limits or a reader that failed.
+    // with a reason in Chinese ("文件不存在", "这不是Excel工作簿...", "工作簿已损坏，或其格式不受支持（xl/workbook.xml
+    // missing）" ...), also for a file past the read limits or a reader that failed.
     static std::optional<Workbook> open(const QString& path, QString* error = nullptr);
 
     QStringList sheetNames() const;

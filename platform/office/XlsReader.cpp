@@ -102,7 +102,7 @@ std::optional<std::vector<WorkbookSheet>> ReadXls(const QString& path, QString* 
         return std::nullopt;
     // FreeXL cannot decrypt; it reports anything but "plain" for a protected workbook.
     if (protection != FREEXL_BIFF_PLAIN) {
-        fail(error, QStringLiteral("the workbook is password-protected"));
+        fail(error, QString::fromLatin1(kPasswordProtected));
         return std::nullopt;
     }
     const XlsFormats formats = XlsFormats::read(path);

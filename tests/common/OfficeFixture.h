@@ -15,7 +15,9 @@ inline QByteArray WordXml(const QString& body) {
             "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\""
             " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\""
             " xmlns:m=\"http://schemas.openxmlformats.org/officeDocument/2006/math\""
-            " xmlns:v=\"urn:schemas-microsoft-com:vml\" xmlns:o=\"urn:schemas-microsoft-com:office:office\">"
+            " xmlns:v=\"urn:schemas-microsoft-com:vml\" xmlns:o=\"urn:schemas-microsoft-com:office:office\""
+            " xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\""
+            " xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">"
             "<w:body>" +
             body + "</w:body></w:document>")
         .toUtf8();

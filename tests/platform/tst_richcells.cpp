@@ -5,9 +5,11 @@
 #include "platform/richtext/Rtf.h"
 
 #include "FormatSummary.h"
+#include "MetafileFixture.h"
 #include "OfficeFixture.h"
 
 #include <QTextBlock>
+#include <QTextImageFormat>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -108,6 +110,126 @@ private slots:
         QFETCH(QString, cellXml);
         QFETCH(QString, fragments);
         QCOMPARE(Fragments(*cellOf(cellXml)), fragments);
+    }
+
+    void equations_data() {
+        QTest::addColumn<QString>("math");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("scripts");
+        const auto r = [](const QString& t) { return "<m:r><m:t>" + t + "</m:t></m:r>"; };
+        const auto arg = [](const QString& name, const QString& content) {
+            return "<m:" + name + ">" + content + "</m:" + name + ">";
+        };
+        QTest::newRow("square and fraction")
+            << arg("sSup", arg("e", r("x")) + arg("sup", r("2"))) + r("+") + arg("f", arg("num", r("1")) + arg("den", r("3")))
+            << "x2+1/3" << ".^....";
+        QTest::newRow("compound fraction") << arg("f", arg("num", r("a+b")) + arg("den", r("c"))) << "(a+b)/c"
+                                           << ".......";
+        QTest::newRow("subscript and both") << r("H") + arg("sSub", arg("e", "") + arg("sub", r("2"))) + r("O") +
+                                                   arg("sSubSup", arg("e", r("x")) + arg("sub", r("i")) + arg("sup", r("2")))
+                                            << "H2Oxi2" << "._.._^";
+        QTest::newRow("square root") << arg("rad", "<m:radPr><m:degHide m:val=\"1\"/></m:radPr><m:deg/>" +
+                                                       arg("e", r("x+1")))
+                                     << "√(x+1)" << "......";
+        QTest::newRow("cube root") << arg("rad", arg("deg", r("3")) + arg("e", r("x"))) << "3√x" << "^..";
+        QTest::newRow("sum") << arg("nary", "<m:naryPr><m:chr m:val=\"∑\"/></m:naryPr>" + arg("sub", r("i=1")) +
+                                                arg("sup", r("n")) + arg("e", r("i")))
+                             << "∑i=1ni" << ".___^.";
+        QTest::newRow("integral by default") << arg("nary", arg("sub", r("0")) + arg("sup", r("1")) + arg("e", r("x")))
+                                             << "∫01x" << "._^.";
+        QTest::newRow("brackets") << arg("d", arg("e", r("a")) + arg("e", r("b"))) << "(a|b)" << ".....";
+        QTest::newRow("square brackets") << arg("d", "<m:dPr><m:begChr m:val=\"[\"/><m:endChr m:val=\"]\"/></m:dPr>" +
+                                                         arg("e", r("x")))
+                                         << "[x]" << "...";
+        QTest::newRow("no closing bracket")
+            << arg("d", "<m:dPr><m:begChr m:val=\"{\"/><m:endChr m:val=\"\"/></m:dPr>" + arg("e", r("x")))
+            << "{x" << "..";
+        QTest::newRow("matrix") << arg("d", arg("e", arg("m", arg("mr", arg("e", r("1")) + arg("e", r("2"))) +
+                                                            arg("mr", arg("e", r("3")) + arg("e", r("4"))))))
+                                << "(1 2; 3 4)" << "..........";
+        QTest::newRow("function") << arg("func", arg("fName", "<m:r><m:rPr><m:sty m:val=\"p\"/></m:rPr><m:t>sin</m:t></m:r>") +
+                                                   arg("e", r("x")))
+                                  << "sin x" << ".....";
+        QTest::newRow("limit") << arg("limLow", arg("e", r("lim")) + arg("lim", r("x→0"))) << "limx→0" << "...___";
+        QTest::newRow("accent") << arg("acc", arg("e", r("a"))) << "a\u0302" << "..";
+        QTest::newRow("equation array") << arg("eqArr", arg("e", r("x=1")) + arg("e", r("y=2"))) << "x=1\ny=2"
+                                        << ".......";
+        QTest::newRow("unknown structure keeps its content") << arg("newThing", arg("e", r("a")) + arg("x", r("b")))
+                                                             << "ab" << "..";
+        QTest::newRow("display equation") << "<m:oMathPara><m:oMath>" + r("y") + "</m:oMath></m:oMathPara>" << "y"
+                                          << ".";
+    }
+    void equations() {
+        QFETCH(QString, math);
+        QFETCH(QString, text);
+        QFETCH(QString, scripts);
+        const QString xml = math.startsWith("<m:oMathPara") ? math : "<m:oMath>" + math + "</m:oMath>";
+        const QTextDocument* cell = cellOf(Paragraph(xml));
+        QCOMPARE(cell->toPlainText(), text);
+        QCOMPARE(Scripts(*cell), scripts);
+    }
+
+    void equationLetters() {
+        const QTextDocument* cell = cellOf(Paragraph(
+            "<m:oMath><m:sSup><m:e><m:r><m:t>x</m:t></m:r></m:e><m:sup><m:r><m:t>2</m:t></m:r></m:sup></m:sSup>"
+            "<m:r><m:rPr><m:sty m:val=\"p\"/></m:rPr><m:t>cm</m:t></m:r><m:r><m:t>+1</m:t></m:r></m:oMath>"));
+        QCOMPARE(Fragments(*cell), QString("x[italic]2[super]cm+1[]"));
+    }
+
+    // Old equations are OLE objects shown by their WMF or EMF preview; drawings may be metafiles too.
+    void metafilePictures_data() {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("drawingMl");
+        QTest::addColumn<QColor>("centre"); // invalid: the picture cannot be shown
+        QTest::newRow("equation preview, wmf") << "image1.wmf" << WmfRectangle(80, 40, Qt::red) << false
+                                               << QColor(Qt::red);
+        QTest::newRow("equation preview, emf") << "image1.emf" << EmfRectangle(80, 40, Qt::blue) << false
+                                               << QColor(Qt::blue);
+        QTest::newRow("drawing, wmf") << "image2.wmf" << WmfRectangle(80, 40, Qt::green) << true << QColor(Qt::green);
+        QTest::newRow("damaged preview") << "image1.wmf" << WmfRectangle(80, 40, Qt::red).left(40) << false << QColor();
+        QTest::newRow("damaged drawing") << "image3.png" << QByteArray("\x89PNG broken") << true << QColor();
+    }
+
+    void objectWithoutPictureLeavesAMark() {
+        const QTextDocument* cell = cellOf(Paragraph(
+            Run("前") +
+            "<w:r><w:drawing><wp:inline><wp:extent cx=\"9525\" cy=\"9525\"/><a:graphic><a:graphicData uri=\"chart\"/>"
+            "</a:graphic></wp:inline></w:drawing></w:r>" +
+            Run("后")));
+        QCOMPARE(cell->toPlainText(), QString("前〔无法显示的对象〕后"));
+    }
+    void metafilePictures() {
+        QFETCH(QString, part);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, drawingMl);
+        QFETCH(QColor, centre);
+        const QString picture =
+            drawingMl ? "<w:drawing><wp:inline><wp:extent cx=\"762000\" cy=\"381000\"/><a:graphic><a:graphicData>"
+                        "<a:blip r:embed=\"rId1\"/></a:graphicData></a:graphic></wp:inline></w:drawing>"
+                      : "<w:object><v:shape style=\"width:60pt;height:30pt\" o:ole=\"\"><v:imagedata r:id=\"rId1\"/>"
+                        "</v:shape><o:OLEObject Type=\"Embed\" ProgID=\"Equation.3\" r:id=\"rId2\"/></w:object>";
+        const QString rels = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                             "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                             "relationships/image\" Target=\"media/" +
+                             part + "\"/></Relationships>";
+        const QTextDocument* cell =
+            firstCell(saveZip({{"word/document.xml", WordTableXml({Paragraph(Run("前") + "<w:r>" + picture + "</w:r>" + Run("后"))})},
+                               {"word/_rels/document.xml.rels", rels.toUtf8()},
+                               {"word/media/" + part, bytes}}));
+        QTextImageFormat image;
+        for (auto it = cell->begin().begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat()) image = it.fragment().charFormat().toImageFormat();
+        }
+        if (!centre.isValid()) {
+            QVERIFY(image.name().isEmpty());
+            QCOMPARE(cell->toPlainText(), QString("前〔图片无法显示：图片已损坏，或其格式不受支持〕后"));
+            return;
+        }
+        QVERIFY(!image.name().isEmpty());
+        QCOMPARE(QSizeF(image.width(), image.height()), QSizeF(80, 40));
+        const QImage shown = cell->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+        QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() / 2), centre);
     }
 
     void alignment_data() {

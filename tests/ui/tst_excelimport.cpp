@@ -375,11 +375,14 @@ private slots:
 
     void unreadableWorkbookIsReported_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("text named .xls") << QByteArray("not a workbook\n");
-        QTest::newRow("empty") << QByteArray();
+        QTest::addColumn<QString>("reason"); // the start of the reason, in Chinese
+        QTest::newRow("text named .xls") << QByteArray("not a workbook\n") << "这不是Excel工作簿（.xlsx、.xls）文件";
+        QTest::newRow("empty") << QByteArray() << "这不是Excel工作簿（.xlsx、.xls）文件";
+        QTest::newRow("damaged") << QByteArray("PK\x03\x04 broken") << "工作簿已损坏，或其格式不受支持（";
     }
     void unreadableWorkbookIsReported() {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         Fixture f;
         QTemporaryDir outside;
         const QString path = outside.filePath(QStringLiteral("坏.XLS"));
@@ -391,8 +394,9 @@ private slots:
         f.dialogs.fileAnswers << path;
         f.form->Command增加文件_Click();
         QCOMPARE(f.dialogs.messages.size(), 1);
-        QVERIFY(f.dialogs.messages[0].text.startsWith(QStringLiteral("无法读取Excel工作簿：") + path +
-                                                      QStringLiteral("\r\n")));
+        QVERIFY2(f.dialogs.messages[0].text.startsWith(QStringLiteral("无法读取Excel工作簿：") + path +
+                                                       QStringLiteral("\r\n") + reason),
+                 qPrintable(f.dialogs.messages[0].text));
         QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
         QVERIFY(f.form->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
