@@ -8,7 +8,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
     libzip-dev libfreexl-dev libxcb1-dev
-    fonts-wqy-microhei
+    fonts-wqy-microhei poppler-utils
 )
 
 install_missing() {
