@@ -10,7 +10,7 @@ packages=(
     libzip-dev libfreexl-dev libxcb1-dev
     qt6-svg-dev libwmf-bin emf2svg
     libreoffice-writer-nogui libreoffice-calc-nogui
-    fonts-wqy-microhei xdg-utils
+    fonts-wqy-microhei xdg-utils poppler-utils
 )
 
 install_missing() {

@@ -18,8 +18,9 @@ using platform::DocxField;
 using platform::DocxPage;
 using platform::DocxRun;
 
-// Word's defaults for a table of our .docx: a 1/2 pt border and 0.19 cm between text and the cell's sides.
-constexpr int kBorderTwips = 10;
+// A table of our .docx: Word draws a 1/2 pt border, Qt nothing thinner than 3/4 pt; 0.19 cm between text
+// and the cell's sides.
+constexpr int kBorderTwips = 15;
 constexpr int kCellPaddingTwips = 108;
 // Qt scales the lengths of block and frame formats from 96 dots per inch to the layout's device.
 constexpr double kTwipsPerLayoutUnit = 1440.0 / 96;
@@ -73,9 +74,10 @@ void Type(QTextCursor& cursor, const ResultDocument::Paragraph& p, int page, int
     block.setAlignment(ToQt(p.alignment));
     block.setLineHeight(p.lineTwips() / kTwipsPerLayoutUnit, QTextBlockFormat::FixedHeight);
     cursor.setBlockFormat(block);
+    // Merged: in a cell's first block this format also holds the cell's own look.
     QTextCharFormat mark;
     if (p.pointSize > 0) mark.setFontPointSize(p.pointSize);
-    cursor.setBlockCharFormat(mark);
+    cursor.mergeBlockCharFormat(mark);
     for (const DocxRun& run : p.runs)
         cursor.insertText(RunText(run, page, pageCount), ToQt(run));
 }
@@ -131,17 +133,17 @@ platform::DocxParagraphFormat DocxFormat(const ResultDocument::Paragraph& p, boo
             .keepLines = true};
 }
 
-platform::DocxTable DocxTableOf(const ResultDocument::Table& table, bool pageBreakBefore) {
+platform::DocxTable DocxTableOf(const ResultDocument::Table& table) {
     platform::DocxTable out;
     out.greyFirstRow = table.greyFirstRow;
     out.repeatFirstRow = table.repeatFirstRow;
-    for (size_t r = 0; r < table.rows.size(); ++r) {
+    for (const auto& row : table.rows) {
         std::vector<platform::DocxCell> cells;
-        for (const ResultDocument::Cell& cell : table.rows[r]) {
+        for (const ResultDocument::Cell& cell : row) {
             platform::DocxCell c;
             for (const ResultDocument::Paragraph& p : cell) {
                 c.paragraphs.push_back(p.runs);
-                c.formats.push_back(DocxFormat(p, pageBreakBefore && r == 0));
+                c.formats.push_back(DocxFormat(p, false));
             }
             cells.push_back(std::move(c));
         }
@@ -169,13 +171,14 @@ int ResultDocument::Table::columnCount() const {
 bool ResultDocument::saveDocx(const QString& path, QString* error) const {
     platform::DocxWriter writer;
     const ResultPages pages(*this);
+    // A page opens with a paragraph (ResultPages sees to it), which carries the break.
     for (int i = 0; i < pages.count(); ++i) {
         bool pageStart = i > 0;
         for (const Block& block : pages.page(i)) {
             if (const auto* p = std::get_if<Paragraph>(&block))
                 writer.addParagraph(p->runs, DocxFormat(*p, pageStart));
             else
-                writer.addTable() = DocxTableOf(std::get<Table>(block), pageStart);
+                writer.addTable() = DocxTableOf(std::get<Table>(block));
             pageStart = false;
         }
     }
@@ -198,12 +201,12 @@ void ResultDocument::fill(QTextDocument* doc, const std::vector<Block>& blocks, 
             first = false;
             continue;
         }
-        // Qt keeps an empty block before a table that opens the document and after every table; they
-        // take no room here, and a paragraph after the table takes the block after it.
-        if (first) NoRoom(cursor);
+        // Qt keeps an empty block before and after every table; they take no room here.
+        if (!first) cursor.insertBlock();
+        NoRoom(cursor);
         TypeTable(cursor, std::get<Table>(block), page, pageCount);
         NoRoom(cursor);
-        first = true;
+        first = false;
     }
 }
 

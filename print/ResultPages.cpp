@@ -47,30 +47,43 @@ ResultPages::ResultPages(const ResultDocument& document) : document_(document), 
 void ResultPages::paginate(const ResultDocument::Table& table, int& used) {
     ResultDocument::Table part = table; // the rows on the current page
     part.rows.clear();
-    const auto rowHeight = [&](size_t r) {
-        ResultDocument::Table row = part;
-        row.rows = {table.rows[r]};
-        return height({row});
+    if (table.rows.empty()) return;
+    // A table of one row is as high as the row and what a table adds once (its outer border and the empty
+    // blocks around it); two copies of a row tell that apart.
+    const auto alone = [&](std::vector<std::vector<ResultDocument::Cell>> rows) {
+        ResultDocument::Table t = part;
+        t.rows = std::move(rows);
+        return height({t});
     };
-    const int firstRow = table.rows.empty() ? 0 : rowHeight(0);
+    const int once = 2 * alone({table.rows[0]}) - alone({table.rows[0], table.rows[0]});
+    const auto rowHeight = [&](size_t r) { return alone({table.rows[r]}) - once; };
+    const int firstRow = rowHeight(0);
+    used += once;
     for (size_t r = 0; r < table.rows.size(); ++r) {
         const int h = rowHeight(r);
         if (used > 0 && used + h > kBodyTwips) {
             // A first row that would stand alone at a page's foot goes on with the rows it heads.
             const bool headOnly = table.repeatFirstRow && r == 1 && part.rows.size() == 1;
             if (!headOnly && !part.rows.empty()) pages_.back().push_back(part);
-            pages_.emplace_back();
-            used = 0;
+            used = tablePage() + once;
             if (!headOnly) part.rows.clear();
             if (table.repeatFirstRow && r > 0) {
                 if (!headOnly) part.rows.push_back(table.rows[0]);
-                used = firstRow;
+                used += firstRow;
             }
         }
         part.rows.push_back(table.rows[r]);
         used += h;
     }
     if (!part.rows.empty()) pages_.back().push_back(part);
+}
+
+// Word joins a table to one just before it and keeps a break before a table's first row only at the table's
+// start; so a page that opens with a table opens with a tiny paragraph that carries the break.
+int ResultPages::tablePage() {
+    const ResultDocument::Paragraph pageBreak{{}, platform::DocxAlignment::Default, 1};
+    pages_.push_back({pageBreak});
+    return height({pageBreak});
 }
 
 int ResultPages::height(const std::vector<Block>& blocks) const {

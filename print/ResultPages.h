@@ -28,6 +28,7 @@ public:
 private:
     int height(const std::vector<ResultDocument::Block>& blocks) const;
     void paginate(const ResultDocument::Table& table, int& used);
+    int tablePage(); // starts a page for a table's rows; the height it took
 
     const ResultDocument& document_;
     mutable QImage device_; // gives the layout its resolution; Qt wants it writable

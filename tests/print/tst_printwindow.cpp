@@ -1,3 +1,6 @@
+#include "core/HistoryRecord.h"
+#include "core/MainSettings.h"
+#include "core/TextFiles.h"
 #include "print/Form打印抽取结果.h"
 #include "print/Printers.h"
 #include "ui/BatchPanel.h"
@@ -5,9 +8,15 @@
 
 #include "DocxParagraphs.h"
 #include "Form1Fixture.h"
+#include "PdfText.h"
+#include "XlsxFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRadioButton>
@@ -57,6 +66,7 @@ struct PrintFixture {
                     opened << path;
                     return opens;
                 });
+                window->setProgramExit([this] { f.form->CommandExit_Click(); });
             }
             window->Open(source);
         });
@@ -69,6 +79,48 @@ struct PrintFixture {
     QString view() const { return window->RichTextBox打印内容显示->toPlainText(); }
     QString document() const { return f.folder.file(QStringLiteral("zkpprint_temp.docx")); }
     QStringList status() const { return {window->StatusBar状态提示[0]->text(), window->StatusBar状态提示[1]->text()}; }
+
+    // The experts' workbook of a review committee, chosen in the print window.
+    QString experts() const { return f.folder.file(QStringLiteral("专家库.xlsx")); }
+    void chooseExperts() {
+        QVERIFY(WriteXlsx(experts(), {{"说明", {{"本簿为专家库"}}},
+                                      {"专家", {{"专家编号", "姓名", "单位", "电话"},
+                                                {"1001", "张三", "一中", "111"},
+                                                {"1002", "李四", "二中", "222"},
+                                                {"1003", "王五", "三中", "333"},
+                                                {"1004", "赵六", "四中", "444"},
+                                                {"1005", "钱七", "五中", "555"},
+                                                {"1006", "孙八", "六中", "666"}}}}));
+        window->Option输出选项[1]->click();
+        f.dialogs.fileAnswers << experts();
+        QTest::mouseClick(window->Command选择数据库, Qt::LeftButton);
+    }
+    void chooseSheet(int index) {
+        window->Combo选择工作表->setCurrentIndex(index);
+        emit window->Combo选择工作表->activated(index);
+    }
+    void pickFields(const QStringList& fields) {
+        for (const QString& field : fields) {
+            window->List可选项目->setCurrentItem(window->List可选项目->findItems(field, Qt::MatchExactly).value(0));
+            QTest::mouseClick(window->Command添加项目, Qt::LeftButton);
+        }
+    }
+    QStringList picked() const {
+        QStringList out;
+        for (int i = 0; i < window->List已选项目->count(); ++i)
+            out << window->List已选项目->item(i)->text();
+        return out;
+    }
+    // A history file of five drawn expert numbers, as the run writes it.
+    QStringList writeDrawnExperts() {
+        const QStringList drawn{"1003", "1001", "1005", "1002", "1004"};
+        QStringList lines;
+        for (int i = 0; i < drawn.size(); ++i)
+            lines << QStringLiteral("0%1 2026/12/10 9:05:0%1 ").arg(i + 1) + core::FixedWidth(QStringLiteral("抽数字"), 8) +
+                         u' ' + core::FixedWidth(QStringLiteral("专家库"), 12) + u' ' + drawn[i];
+        f.folder.write(QStringLiteral("历史记录/2026_12_10_09时05分10秒.txt"), (lines.join("\r\n") + "\r\n").toUtf8());
+        return drawn;
+    }
 };
 
 } // namespace
@@ -323,6 +375,246 @@ private slots:
         QCOMPARE(texts[1], QStringLiteral("无法保存文档：") + p.document() + QStringLiteral("\r\n这是一个文件夹，不是文件"));
         QCOMPARE(p.f.dialogs.messages[1].icon, MsgIcon::Critical);
         QCOMPARE(p.status(), (QStringList{QStringLiteral("处理完毕！"), QString()}));
+    }
+
+    void outputControls() {
+        PrintFixture p;
+        p.open();
+        const auto* w = p.window.get();
+        QCOMPARE(w->Frame输出选项->title(), QStringLiteral("输出选项"));
+        QCOMPARE(w->Option输出选项[0]->text(), QStringLiteral("仅输出简单记录文本"));
+        QCOMPARE(w->Option输出选项[1]->text(), QStringLiteral("链接输出Excel工作表中的资料"));
+        QCOMPARE(w->Frame保留系统项目->title(), QStringLiteral("保留抽取时产生的："));
+        QCOMPARE(w->Check保留项目[0]->text(), QStringLiteral("抽取序号"));
+        QCOMPARE(w->Check保留项目[1]->text(), QStringLiteral("抽取时间"));
+        QCOMPARE(w->Frame链接至数据库->title(), QStringLiteral("链接至数据库"));
+        QCOMPARE(w->Check表格第一行加灰色底->text(), QStringLiteral("项目行设灰色底"));
+        QCOMPARE(w->findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("(表格第一行)"));
+        QCOMPARE(w->Command编辑打印模板->text(), QStringLiteral("编辑打印模板"));
+        // The window fits the smallest screen the program runs on.
+        QVERIFY2(w->frameGeometry().width() <= 1024 && w->frameGeometry().height() <= 768,
+                 qPrintable(QStringLiteral("%1x%2").arg(w->frameGeometry().width()).arg(w->frameGeometry().height())));
+
+        QVERIFY(w->Option输出选项[0]->isChecked());
+        QVERIFY(!w->Frame保留系统项目->isVisible());
+        QVERIFY(!w->Frame链接至数据库->isVisible());
+        p.window->Option输出选项[1]->click();
+        QVERIFY(w->Frame保留系统项目->isVisible());
+        QVERIFY(w->Frame链接至数据库->isVisible());
+        p.window->Option输出选项[0]->click();
+        QVERIFY(!w->Frame保留系统项目->isVisible());
+        QVERIFY(!w->Frame链接至数据库->isVisible());
+    }
+
+    // Batch results give the simple document only; the other sources may link again.
+    void sourceDecidesTheLinkedOption() {
+        PrintFixture p;
+        p.open();
+        p.window->Option输出选项[1]->click();
+        p.window->Option内容选择[0]->click();
+        QVERIFY(p.window->Option输出选项[0]->isChecked());
+        QVERIFY(!p.window->Option输出选项[1]->isEnabled());
+        QVERIFY(!p.window->Frame链接至数据库->isVisible());
+        for (int source : {1, 2}) {
+            p.window->Option内容选择[source]->click();
+            QVERIFY(p.window->Option输出选项[1]->isEnabled());
+        }
+    }
+
+    void workbookLink() {
+        PrintFixture p;
+        p.open();
+        p.chooseExperts();
+        QCOMPARE(p.window->Text数据库路径->text(), p.experts());
+        QCOMPARE(p.window->Combo选择工作表->count(), 2);
+        QCOMPARE(p.window->Combo选择工作表->currentText(), QStringLiteral("说明"));
+        p.chooseSheet(1);
+        QStringList fields;
+        for (int i = 0; i < p.window->Combo抽取结果匹配数据库字段->count(); ++i)
+            fields << p.window->Combo抽取结果匹配数据库字段->itemText(i);
+        QCOMPARE(fields, (QStringList{"专家编号", "姓名", "单位", "电话"}));
+        QCOMPARE(p.window->List可选项目->count(), 4);
+        p.pickFields({"电话", "姓名", "电话"}); // in the order picked, each once
+        QCOMPARE(p.picked(), (QStringList{"电话", "姓名"}));
+        p.window->List已选项目->setCurrentRow(0);
+        QTest::mouseClick(p.window->Command移除项目, Qt::LeftButton);
+        QCOMPARE(p.picked(), QStringList{"姓名"});
+        QVERIFY(p.f.dialogs.messages.isEmpty());
+
+        p.f.folder.write(QStringLiteral("坏.xlsx"), "not a workbook");
+        p.f.dialogs.fileAnswers << p.f.folder.file(QStringLiteral("坏.xlsx"));
+        QTest::mouseClick(p.window->Command选择数据库, Qt::LeftButton);
+        QCOMPARE(p.f.dialogs.texts(),
+                 QStringList{QStringLiteral("所指定的数据库(EXCEL)文件无效：") + p.f.folder.file(QStringLiteral("坏.xlsx"))});
+        QCOMPARE(p.f.dialogs.messages[0].icon, MsgIcon::Critical);
+        QCOMPARE(p.window->Combo选择工作表->count(), 0);
+        QCOMPARE(p.window->List可选项目->count(), 0);
+    }
+
+    void linkChecksInOrder_data() {
+        QTest::addColumn<int>("step"); // 0 no workbook, 1 a sheet, 2 and its match field
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no workbook") << 0 << "所指定的数据库(EXCEL)文件无效：";
+        QTest::newRow("no match field") << 1 << "未指定抽取结果匹配的数据库项目！";
+        QTest::newRow("no field picked") << 2 << "未指定“已选取项目！”";
+    }
+    void linkChecksInOrder() {
+        QFETCH(int, step);
+        QFETCH(QString, text);
+        PrintFixture p;
+        p.f.folder.write(QStringLiteral("历史记录/a.txt"), "01 1001\r\n");
+        p.open();
+        p.window->Option输出选项[1]->click();
+        if (step > 0) {
+            p.chooseExperts();
+            p.chooseSheet(1);
+        }
+        if (step > 1) p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
+        p.f.dialogs.messages.clear();
+        p.window->Commandtest_Click();
+        QCOMPARE(p.f.dialogs.texts(), QStringList{text});
+        QCOMPARE(p.f.dialogs.messages[0].icon, MsgIcon::Critical);
+        QVERIFY(!QFile::exists(p.document()));
+    }
+
+    // A committee secretary prints the drawn experts with their names, units and telephones.
+    void reviewCommitteePrintsItsExperts() {
+        PrintFixture p;
+        p.f.state.ReviewProjectName = QStringLiteral("2026年职称评审");
+        p.f.state.ReviewTime = QStringLiteral("12月10日上午");
+        p.f.state.ReviewPlace = QStringLiteral("三楼会议室");
+        const QStringList drawn = p.writeDrawnExperts();
+        p.open();
+        p.chooseExperts();
+        p.chooseSheet(1);
+        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
+        p.pickFields({"姓名", "单位", "电话"});
+        p.window->Check保留项目[0]->setChecked(true);
+        p.window->Check表格第一行加灰色底->setChecked(true);
+        p.f.dialogs.messages.clear();
+        p.f.dialogs.answers << MsgResult::OK << MsgResult::No;
+        QTest::mouseClick(p.window->Commandtest, Qt::LeftButton);
+        QCOMPARE(p.f.dialogs.texts().size(), 2);
+        QVERIFY(p.f.dialogs.texts()[1].startsWith(QStringLiteral("文件已经保存到了")));
+        QCOMPARE(p.status(), (QStringList{QStringLiteral("处理完毕！"), QString()}));
+
+        const QStringList paragraphs = DocxParagraphs(p.document(), "word/document.xml");
+        QCOMPARE(paragraphs[0], QStringLiteral("center|b16|2026年职称评审"));
+        QVERIFY(paragraphs.contains(QStringLiteral("left|12|评审时间：12月10日上午")));
+        QVERIFY(paragraphs.contains(QStringLiteral("left|12|评审地点：三楼会议室")));
+        const qsizetype head = paragraphs.indexOf(QStringLiteral("left|b12|抽取序号"));
+        QVERIFY(head > 0);
+        QCOMPARE(paragraphs.mid(head, 4),
+                 (QStringList{"left|b12|抽取序号", "left|b12|姓名", "left|b12|单位", "left|b12|电话"}));
+        const QMap<QString, QStringList> experts = {{"1001", {"张三", "一中", "111"}}, {"1002", {"李四", "二中", "222"}},
+                                                    {"1003", {"王五", "三中", "333"}}, {"1004", {"赵六", "四中", "444"}},
+                                                    {"1005", {"钱七", "五中", "555"}}};
+        for (int i = 0; i < 5; ++i) {
+            QStringList row{QStringLiteral("0%1").arg(i + 1)};
+            row += experts[drawn[i]];
+            for (QString& cell : row)
+                cell.prepend(QStringLiteral("left|12|"));
+            QCOMPARE(paragraphs.mid(head + 4 + 4 * i, 4), row);
+        }
+        const QByteArray xml = platform::ZipArchive::open(p.document())->read("word/document.xml").value_or("");
+        QCOMPARE(xml.count("<w:tr>"), 6);
+        QCOMPARE(xml.count("D9D9D9"), 4);
+
+        // Closing and opening again restores every choice.
+        p.window->close();
+        p.open();
+        QVERIFY(p.window->Option输出选项[1]->isChecked());
+        QVERIFY(p.window->Frame链接至数据库->isVisible());
+        QCOMPARE(p.window->Text数据库路径->text(), p.experts());
+        QCOMPARE(p.window->Combo选择工作表->currentText(), QStringLiteral("专家"));
+        QCOMPARE(p.window->Combo抽取结果匹配数据库字段->currentText(), QStringLiteral("专家编号"));
+        QCOMPARE(p.picked(), (QStringList{"姓名", "单位", "电话"}));
+        QVERIFY(p.window->Check保留项目[0]->isChecked());
+        QVERIFY(!p.window->Check保留项目[1]->isChecked());
+        QVERIFY(p.window->Check表格第一行加灰色底->isChecked());
+    }
+
+    void unmatchedResultsAreCounted() {
+        PrintFixture p;
+        p.f.folder.write(QStringLiteral("历史记录/a.txt"), "1001\r\n9998\r\n9999\r\n");
+        p.open();
+        p.chooseExperts();
+        p.chooseSheet(1);
+        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
+        p.pickFields({"专家编号", "姓名"});
+        p.f.dialogs.answers << MsgResult::OK << MsgResult::No;
+        p.window->Commandtest_Click();
+        QCOMPARE(p.status(), (QStringList{QStringLiteral("处理完毕！"), QStringLiteral("有2个抽取结果在工作表中没有找到")}));
+        const QStringList paragraphs = DocxParagraphs(p.document(), "word/document.xml");
+        const qsizetype first = paragraphs.indexOf(QStringLiteral("left|12|9998"));
+        QVERIFY(first > 0);
+        QCOMPARE(paragraphs[first + 1], QStringLiteral("left|12|"));
+    }
+
+    // A workbook that has moved restores nothing of the link, without a word.
+    void movedWorkbookRestoresNothingOfTheLink() {
+        PrintFixture p;
+        p.open();
+        p.chooseExperts();
+        p.chooseSheet(1);
+        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
+        p.pickFields({"姓名"});
+        p.window->Check保留项目[1]->setChecked(true);
+        p.window->close();
+        QVERIFY(QFile::rename(p.experts(), p.f.folder.file(QStringLiteral("搬走.xlsx"))));
+        p.f.dialogs.messages.clear();
+        p.open();
+        QVERIFY(p.f.dialogs.messages.isEmpty());
+        QVERIFY(p.window->Option输出选项[1]->isChecked());
+        QVERIFY(p.window->Check保留项目[1]->isChecked());
+        QVERIFY(p.window->Text数据库路径->text().isEmpty());
+        QCOMPARE(p.window->Combo选择工作表->count(), 0);
+        QCOMPARE(p.window->Combo抽取结果匹配数据库字段->count(), 0);
+        QCOMPARE(p.window->List已选项目->count(), 0);
+    }
+
+    void editTemplate_data() {
+        QTest::addColumn<MsgResult>("answer");
+        QTest::newRow("OK") << MsgResult::OK;
+        QTest::newRow("Cancel") << MsgResult::Cancel;
+    }
+    void editTemplate() {
+        QFETCH(MsgResult, answer);
+        PrintFixture p;
+        p.f.form->Option抽取方式_Click(0);
+        p.open();
+        p.f.draw(); // drawn while the print window is up: only the exit routine writes it
+        const QStringList before = p.f.historyFiles();
+        p.window->Option输出选项[1]->click();
+        p.f.dialogs.messages.clear();
+        p.f.dialogs.answers << answer;
+        QTest::mouseClick(p.window->Command编辑打印模板, Qt::LeftButton);
+        QCOMPARE(p.f.dialogs.texts(), QStringList{QStringLiteral("编辑好后，保存并关掉文件，再重新运行抽取器，进入此打印程序。")});
+        const core::Message warning = p.f.dialogs.messages[0];
+        QCOMPARE(warning.icon, MsgIcon::Exclamation);
+        QCOMPARE(warning.buttons, MsgButtons::OKCancel);
+        QCOMPARE(warning.defaultButton, std::optional(MsgResult::Cancel));
+        const bool ok = answer == MsgResult::OK;
+        QCOMPARE(p.opened, ok ? QStringList{p.f.folder.file(QStringLiteral("PrintMB.docx"))} : QStringList{});
+        QCOMPARE(p.f.ended, ok);
+        QCOMPARE(p.f.historyFiles().size(), before.size() + (ok ? 1 : 0));
+        QCOMPARE(QFile::exists(p.f.folder.file(QLatin1String(core::MainSettings::kFileName))), ok);
+        QCOMPARE(core::ReadTextFile(p.f.folder.file(QStringLiteral("PrintSet.dat"))).contains("OutputOption=1"), ok);
+    }
+
+    // The print job is named after the document it prints.
+    void printJobIsNamed() {
+        if (!HavePdfTools()) QSKIP("poppler-utils are not installed");
+        PrintFixture p;
+        p.f.form->Frame批量抽取->Text高级结果->setPlainText(QStringLiteral("1 2 3"));
+        p.open();
+        p.window->Option内容选择[0]->click();
+        p.f.dialogs.answers << MsgResult::OK << MsgResult::OK << MsgResult::No;
+        p.window->Command预览并打印_Click();
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {p.printers.pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("zkpprint_temp.docx")));
     }
 };
 
