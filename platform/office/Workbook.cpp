@@ -1,6 +1,7 @@
 #include "platform/office/Workbook.h"
 
 #include "platform/office/XlsChild.h"
+#include "platform/office/XlsReader.h"
 #include "platform/office/XlsxReader.h"
 #include "platform/system/FailureReason.h"
 
