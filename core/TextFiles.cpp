@@ -82,11 +82,15 @@ QStringList ReadTextLines(const QString& path) {
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 
-bool WriteTextFile(const QString& text, const QString& path, QString* error) {
+QByteArray TextFileBytes(const QString& text) {
     QByteArray bytes = (text + QStringLiteral("\r\n")).toUtf8();
     // The mark only where a reader would take the text for GBK, so that other files stay as they were.
     if (GuessEncoding(bytes) != TextEncoding::Utf8) bytes.prepend(kUtf8Mark);
-    return platform::WriteFileAtomically(path, bytes, error);
+    return bytes;
+}
+
+bool WriteTextFile(const QString& text, const QString& path, QString* error) {
+    return platform::WriteFileAtomically(path, TextFileBytes(text), error);
 }
 
 } // namespace core

@@ -32,10 +32,12 @@ QString ReadTextFile(const QString& path);
 // CR or LF). A missing file gives no lines.
 QStringList ReadTextLines(const QString& path);
 
-// Replaces the file with the text and a final CR LF, in UTF-8, through a
-// temporary file; the old file stays unless every byte is written. Returns
-// false with a reason then. A text that GuessEncoding would take for GBK gets a
-// byte-order mark, so the file is never misread.
+// The bytes of a text file: the text and a final CR LF in UTF-8. A text that
+// GuessEncoding would take for GBK gets a byte-order mark, so it is never misread.
+QByteArray TextFileBytes(const QString& text);
+
+// Replaces the file with TextFileBytes(text) through a temporary file; the old
+// file stays unless every byte is written. Returns false with a reason then.
 bool WriteTextFile(const QString& text, const QString& path, QString* error = nullptr);
 
 } // namespace core

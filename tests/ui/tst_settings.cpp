@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "WithoutFileOverride.h"
 #include "WriteLimit.h"
 #include "core/LockPassword.h"
 #include "core/TextFiles.h"
@@ -266,6 +267,44 @@ private slots:
         f.load();
         QCOMPARE(f.form->Combo项目->count(), 2);
         QVERIFY(QStringList({"张三", "李四"}).contains(f.form->RichTextBox屏蔽列表->toPlainText()));
+    }
+
+    // A settings file that is there but cannot be read is not replaced at the next exit.
+    void unreadableSettingsAreKept_data() {
+        QTest::addColumn<QString>("file");
+        for (const char* file : {"Setting.vq", "SettingA.vq", "pingbi.dat", "zmkm.dat", "LockState.dat"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+    void unreadableSettingsAreKept() {
+        QFETCH(QString, file);
+        Fixture f;
+        AddProject(f, QStringLiteral("一班"), QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("1"),
+                   QString());
+        f.form->RichTextBox屏蔽列表->setPlainText(QStringLiteral("张三"));
+        f.dialogs.inputAnswers << QStringLiteral("secret") << QStringLiteral("secret");
+        f.form->menu锁定->trigger();
+        QVERIFY(f.form->menu锁定->isChecked());
+        f.form->CommandExit_Click();
+        const QString path = f.folder.file(file);
+        const QByteArray before = f.folder.read(file);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        {
+            WithoutFileOverride guard;
+            if (QFile(path).open(QIODevice::ReadOnly)) {
+                QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                QSKIP("this process reads every file whatever its permissions (root without dropping them)");
+            }
+            f.state = core::AppState{};
+            f.state.AppFolder = f.folder.path();
+            f.dialogs.messages.clear();
+            f.load();
+            f.form->CommandExit_Click();
+        }
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(f.folder.read(file), before);
+        const QStringList texts = f.dialogs.texts();
+        QVERIFY(std::none_of(texts.cbegin(), texts.cend(),
+                             [](const QString& t) { return t.startsWith(QStringLiteral("保存设置时遇到错误！")); }));
     }
 
     void addingAProjectAsksWithRememberedDefaults() {
