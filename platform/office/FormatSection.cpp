@@ -79,7 +79,9 @@ FormatSection FormatSection::parse(QStringView code) {
             if (end < 0) break;
             const QString inner = code.sliced(i + 1, end - i - 1).toString().toLower();
             if (!inner.isEmpty() && inner.count(inner[0]) == inner.size() && QStringLiteral("hms").contains(inner[0])) {
-                s.add(inner[0] == u'h' ? Type::ElapsedHours : inner[0] == u'm' ? Type::ElapsedMinutes : Type::ElapsedSeconds,
+                s.add(inner[0] == u'h'   ? Type::ElapsedHours
+                      : inner[0] == u'm' ? Type::ElapsedMinutes
+                                         : Type::ElapsedSeconds,
                       int(inner.size()));
                 seenSeconds = seenSeconds || inner[0] == u's';
             } else if (inner.startsWith(u'$')) {
@@ -87,7 +89,10 @@ FormatSection FormatSection::parse(QStringView code) {
             } else if (!inner.isEmpty() && QStringLiteral("<>=").contains(inner[0])) {
                 const qsizetype numberAt = inner.indexOf(QRegularExpression(QStringLiteral("[-0-9.]")));
                 const QString op = inner.left(numberAt < 0 ? 0 : numberAt).trimmed();
-                s.conditionOp_ = op == "<="_L1 ? 'l' : op == ">="_L1 ? 'g' : op == "<>"_L1 ? 'n' : char(op.isEmpty() ? '=' : op[0].toLatin1());
+                s.conditionOp_ = op == "<="_L1   ? 'l'
+                                 : op == ">="_L1 ? 'g'
+                                 : op == "<>"_L1 ? 'n'
+                                                 : char(op.isEmpty() ? '=' : op[0].toLatin1());
                 s.conditionValue_ = inner.mid(numberAt).toDouble();
             } // colours, [DBNum1] and other switches change nothing in the text
             i = end;
@@ -353,7 +358,7 @@ bool FormatSection::dateText(double value, bool date1904, QString& out) const {
             out += t.count <= 2 ? padded(date.year() % 100, 2) : QString::number(date.year());
             break;
         case Type::Month:
-            out += t.count <= 2 ? padded(date.month(), t.count)
+            out += t.count <= 2   ? padded(date.month(), t.count)
                    : t.count == 3 ? c.monthName(date.month(), QLocale::ShortFormat)
                    : t.count == 4 ? c.monthName(date.month())
                                   : c.monthName(date.month()).left(1);

@@ -60,11 +60,11 @@ void SaveBank(Fixture& f) {
     const QString rels = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
                          "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                          "relationships/image\" Target=\"media/image1.wmf\"/></Relationships>";
-    QVERIFY(platform::ZipArchive::write(f.folder.file(QStringLiteral("题目文件/化学.docx")),
-                                        {{"word/document.xml", WordXml("<w:tbl><w:tr>" + header + "</w:tr><w:tr>" +
-                                                                       question + "</w:tr></w:tbl>")},
-                                         {"word/_rels/document.xml.rels", rels.toUtf8()},
-                                         {"word/media/image1.wmf", WmfRectangle(80, 40, Qt::red)}}));
+    QVERIFY(platform::ZipArchive::write(
+        f.folder.file(QStringLiteral("题目文件/化学.docx")),
+        {{"word/document.xml", WordXml("<w:tbl><w:tr>" + header + "</w:tr><w:tr>" + question + "</w:tr></w:tbl>")},
+         {"word/_rels/document.xml.rels", rels.toUtf8()},
+         {"word/media/image1.wmf", WmfRectangle(80, 40, Qt::red)}}));
 }
 
 } // namespace

@@ -98,9 +98,7 @@ private slots:
         QCOMPARE(NumberFormat::builtIn(id).text(value), text);
     }
 
-    void dateSystem1904() {
-        QCOMPARE(NumberFormat::builtIn(14).text(0, true), QString("1904/1/1"));
-    }
+    void dateSystem1904() { QCOMPARE(NumberFormat::builtIn(14).text(0, true), QString("1904/1/1")); }
 };
 
 QTEST_MAIN(TestNumberFormat)

@@ -9,8 +9,8 @@
 #include "OfficeFixture.h"
 
 #include <QTextBlock>
-#include <QTextImageFormat>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QtTest>
 
 using namespace platform;
@@ -43,7 +43,9 @@ QString Scripts(const QTextDocument& doc) {
     QString marks;
     for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
         const auto v = it.fragment().charFormat().verticalAlignment();
-        const QChar mark = v == QTextCharFormat::AlignSuperScript ? u'^' : v == QTextCharFormat::AlignSubScript ? u'_' : u'.';
+        const QChar mark = v == QTextCharFormat::AlignSuperScript ? u'^'
+                           : v == QTextCharFormat::AlignSubScript ? u'_'
+                                                                  : u'.';
         marks += QString(it.fragment().length(), mark);
     }
     return marks;
@@ -94,8 +96,7 @@ private slots:
         QTest::newRow("raised by position")
             << Paragraph(Run("x") + Run("2", "<w:position w:val=\"6\"/><w:sz w:val=\"16\"/>")) << "x[]2[super size=12]";
         QTest::newRow("lowered by position")
-            << Paragraph(Run("H") + Run("2", "<w:position w:val=\"-4\"/><w:sz w:val=\"16\"/>"))
-            << "H[]2[sub size=12]";
+            << Paragraph(Run("H") + Run("2", "<w:position w:val=\"-4\"/><w:sz w:val=\"16\"/>")) << "H[]2[sub size=12]";
         QTest::newRow("position zero") << Paragraph(Run("x") + Run("2", "<w:position w:val=\"0\"/>")) << "x2[]";
         QTest::newRow("highlight") << Paragraph(Run("a") + Run("b", "<w:highlight w:val=\"yellow\"/>"))
                                    << "a[]b[bg=#ffff00]";
@@ -120,43 +121,59 @@ private slots:
         const auto arg = [](const QString& name, const QString& content) {
             return "<m:" + name + ">" + content + "</m:" + name + ">";
         };
-        QTest::newRow("square and fraction")
-            << arg("sSup", arg("e", r("x")) + arg("sup", r("2"))) + r("+") + arg("f", arg("num", r("1")) + arg("den", r("3")))
-            << "x2+1/3" << ".^....";
+        QTest::newRow("square and fraction") << arg("sSup", arg("e", r("x")) + arg("sup", r("2"))) + r("+") +
+                                                    arg("f", arg("num", r("1")) + arg("den", r("3")))
+                                             << "x2+1/3"
+                                             << ".^....";
         QTest::newRow("compound fraction") << arg("f", arg("num", r("a+b")) + arg("den", r("c"))) << "(a+b)/c"
                                            << ".......";
-        QTest::newRow("subscript and both") << r("H") + arg("sSub", arg("e", "") + arg("sub", r("2"))) + r("O") +
-                                                   arg("sSubSup", arg("e", r("x")) + arg("sub", r("i")) + arg("sup", r("2")))
-                                            << "H2Oxi2" << "._.._^";
-        QTest::newRow("square root") << arg("rad", "<m:radPr><m:degHide m:val=\"1\"/></m:radPr><m:deg/>" +
-                                                       arg("e", r("x+1")))
-                                     << "√(x+1)" << "......";
-        QTest::newRow("cube root") << arg("rad", arg("deg", r("3")) + arg("e", r("x"))) << "3√x" << "^..";
+        QTest::newRow("subscript and both")
+            << r("H") + arg("sSub", arg("e", "") + arg("sub", r("2"))) + r("O") +
+                   arg("sSubSup", arg("e", r("x")) + arg("sub", r("i")) + arg("sup", r("2")))
+            << "H2Oxi2"
+            << "._.._^";
+        QTest::newRow("square root") << arg("rad",
+                                            "<m:radPr><m:degHide m:val=\"1\"/></m:radPr><m:deg/>" + arg("e", r("x+1")))
+                                     << "√(x+1)"
+                                     << "......";
+        QTest::newRow("cube root") << arg("rad", arg("deg", r("3")) + arg("e", r("x"))) << "3√x"
+                                   << "^..";
         QTest::newRow("sum") << arg("nary", "<m:naryPr><m:chr m:val=\"∑\"/></m:naryPr>" + arg("sub", r("i=1")) +
                                                 arg("sup", r("n")) + arg("e", r("i")))
-                             << "∑i=1ni" << ".___^.";
-        QTest::newRow("integral by default") << arg("nary", arg("sub", r("0")) + arg("sup", r("1")) + arg("e", r("x")))
-                                             << "∫01x" << "._^.";
-        QTest::newRow("brackets") << arg("d", arg("e", r("a")) + arg("e", r("b"))) << "(a|b)" << ".....";
+                             << "∑i=1ni"
+                             << ".___^.";
+        QTest::newRow("integral by default")
+            << arg("nary", arg("sub", r("0")) + arg("sup", r("1")) + arg("e", r("x"))) << "∫01x"
+            << "._^.";
+        QTest::newRow("brackets") << arg("d", arg("e", r("a")) + arg("e", r("b"))) << "(a|b)"
+                                  << ".....";
         QTest::newRow("square brackets") << arg("d", "<m:dPr><m:begChr m:val=\"[\"/><m:endChr m:val=\"]\"/></m:dPr>" +
                                                          arg("e", r("x")))
-                                         << "[x]" << "...";
+                                         << "[x]"
+                                         << "...";
         QTest::newRow("no closing bracket")
-            << arg("d", "<m:dPr><m:begChr m:val=\"{\"/><m:endChr m:val=\"\"/></m:dPr>" + arg("e", r("x")))
-            << "{x" << "..";
+            << arg("d", "<m:dPr><m:begChr m:val=\"{\"/><m:endChr m:val=\"\"/></m:dPr>" + arg("e", r("x"))) << "{x"
+            << "..";
         QTest::newRow("matrix") << arg("d", arg("e", arg("m", arg("mr", arg("e", r("1")) + arg("e", r("2"))) +
-                                                            arg("mr", arg("e", r("3")) + arg("e", r("4"))))))
-                                << "(1 2; 3 4)" << "..........";
-        QTest::newRow("function") << arg("func", arg("fName", "<m:r><m:rPr><m:sty m:val=\"p\"/></m:rPr><m:t>sin</m:t></m:r>") +
-                                                   arg("e", r("x")))
-                                  << "sin x" << ".....";
-        QTest::newRow("limit") << arg("limLow", arg("e", r("lim")) + arg("lim", r("x→0"))) << "limx→0" << "...___";
-        QTest::newRow("accent") << arg("acc", arg("e", r("a"))) << "a\u0302" << "..";
+                                                                  arg("mr", arg("e", r("3")) + arg("e", r("4"))))))
+                                << "(1 2; 3 4)"
+                                << "..........";
+        QTest::newRow("function") << arg("func",
+                                         arg("fName", "<m:r><m:rPr><m:sty m:val=\"p\"/></m:rPr><m:t>sin</m:t></m:r>") +
+                                             arg("e", r("x")))
+                                  << "sin x"
+                                  << ".....";
+        QTest::newRow("limit") << arg("limLow", arg("e", r("lim")) + arg("lim", r("x→0"))) << "limx→0"
+                               << "...___";
+        QTest::newRow("accent") << arg("acc", arg("e", r("a"))) << "a\u0302"
+                                << "..";
         QTest::newRow("equation array") << arg("eqArr", arg("e", r("x=1")) + arg("e", r("y=2"))) << "x=1\ny=2"
                                         << ".......";
-        QTest::newRow("unknown structure keeps its content") << arg("newThing", arg("e", r("a")) + arg("x", r("b")))
-                                                             << "ab" << "..";
-        QTest::newRow("display equation") << "<m:oMathPara><m:oMath>" + r("y") + "</m:oMath></m:oMathPara>" << "y"
+        QTest::newRow("unknown structure keeps its content")
+            << arg("newThing", arg("e", r("a")) + arg("x", r("b"))) << "ab"
+            << "..";
+        QTest::newRow("display equation") << "<m:oMathPara><m:oMath>" + r("y") + "</m:oMath></m:oMathPara>"
+                                          << "y"
                                           << ".";
     }
     void equations() {
@@ -182,10 +199,10 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("drawingMl");
         QTest::addColumn<QColor>("centre"); // invalid: the picture cannot be shown
-        QTest::newRow("equation preview, wmf") << "image1.wmf" << WmfRectangle(80, 40, Qt::red) << false
-                                               << QColor(Qt::red);
-        QTest::newRow("equation preview, emf") << "image1.emf" << EmfRectangle(80, 40, Qt::blue) << false
-                                               << QColor(Qt::blue);
+        QTest::newRow("equation preview, wmf")
+            << "image1.wmf" << WmfRectangle(80, 40, Qt::red) << false << QColor(Qt::red);
+        QTest::newRow("equation preview, emf")
+            << "image1.emf" << EmfRectangle(80, 40, Qt::blue) << false << QColor(Qt::blue);
         QTest::newRow("drawing, wmf") << "image2.wmf" << WmfRectangle(80, 40, Qt::green) << true << QColor(Qt::green);
         QTest::newRow("damaged preview") << "image1.wmf" << WmfRectangle(80, 40, Qt::red).left(40) << false << QColor();
         QTest::newRow("damaged drawing") << "image3.png" << QByteArray("\x89PNG broken") << true << QColor();
@@ -213,10 +230,10 @@ private slots:
                              "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                              "relationships/image\" Target=\"media/" +
                              part + "\"/></Relationships>";
-        const QTextDocument* cell =
-            firstCell(saveZip({{"word/document.xml", WordTableXml({Paragraph(Run("前") + "<w:r>" + picture + "</w:r>" + Run("后"))})},
-                               {"word/_rels/document.xml.rels", rels.toUtf8()},
-                               {"word/media/" + part, bytes}}));
+        const QTextDocument* cell = firstCell(saveZip(
+            {{"word/document.xml", WordTableXml({Paragraph(Run("前") + "<w:r>" + picture + "</w:r>" + Run("后"))})},
+             {"word/_rels/document.xml.rels", rels.toUtf8()},
+             {"word/media/" + part, bytes}}));
         QTextImageFormat image;
         for (auto it = cell->begin().begin(); !it.atEnd(); ++it) {
             if (it.fragment().charFormat().isImageFormat()) image = it.fragment().charFormat().toImageFormat();
