@@ -2,8 +2,8 @@
 
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
-#include "platform/richtext/Rtf.h"
 #include "platform/system/FailureReason.h"
+#include "platform/richtext/Rtf.h"
 #include "ui/BatchPanel.h"
 #include "ui/WindowHelpers.h"
 
