@@ -83,8 +83,9 @@ QImage RenderMetafile(const QByteArray& bytes, QString* reason) {
     QSize size = svg.defaultSize();
     if (size.isEmpty()) size = kFallbackSize;
     if (size.width() > kMaxSide || size.height() > kMaxSide) size.scale(kMaxSide, kMaxSide, Qt::KeepAspectRatio);
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    // On paper, as the office program shows it: black formula text stays readable on a dark full screen.
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
     QPainter painter(&image);
     svg.render(&painter);
     return image;
