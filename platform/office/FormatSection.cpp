@@ -17,6 +17,7 @@ using namespace Qt::StringLiterals;
 
 constexpr qint64 kMillisecondsPerDay = 24 * 60 * 60 * 1000;
 constexpr double kLastSerial = 2958465; // 9999-12-31, the last day a spreadsheet shows as a date
+constexpr int kMaxDecimals = 30;        // as many as a spreadsheet shows
 
 QString fixedChars(double value, int decimals) {
     char buffer[400]; // room for the fixed notation of the largest double
@@ -190,6 +191,7 @@ void FormatSection::layOutNumber() {
         else
             ++integerDigits_;
     }
+    decimals_ = std::min(decimals_, kMaxDecimals);
 }
 
 bool FormatSection::conditionHolds(double value) const {
@@ -225,6 +227,7 @@ QString FormatSection::numberText(double value) const {
         last = i;
     }
     value *= std::pow(100.0, percent_) / std::pow(1000.0, scale_);
+    if (!std::isfinite(value)) return NumberFormat::generalText(value);
     QString exponentText;
     if (exponent_ >= 0) {
         // "##0.0E+0" keeps the exponent a multiple of three; "00.0E+0" shows two integer digits.

@@ -118,23 +118,19 @@ NumberFormat NumberFormat::builtIn(int id) {
 NumberFormat NumberFormat::fromCode(QStringView code) {
     std::vector<FormatSection> sections;
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= code.size(); ++i) {
-        if (i < code.size()) {
-            const QChar c = code[i];
-            if (c == u'"') {
-                i = code.indexOf(u'"', i + 1);
-                if (i < 0) i = code.size() - 1;
-                continue;
-            }
-            if (c == u'\\' || c == u'_' || c == u'*') {
-                ++i;
-                continue;
-            }
-            if (c != u';') continue;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (c == u'"') {
+            i = code.indexOf(u'"', i + 1);
+            if (i < 0) break;
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            ++i; // the next character is no separator
+        } else if (c == u';') {
+            sections.push_back(FormatSection::parse(code.sliced(start, i - start)));
+            start = i + 1;
         }
-        sections.push_back(FormatSection::parse(code.sliced(start, std::min(i, code.size()) - start)));
-        start = i + 1;
     }
+    sections.push_back(FormatSection::parse(code.sliced(start)));
     NumberFormat format;
     if (sections.size() == 1 && code.trimmed().compare(u"General", Qt::CaseInsensitive) == 0) return format;
     if (sections.size() > 3) sections.resize(3); // the fourth is for text cells

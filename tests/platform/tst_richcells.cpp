@@ -186,6 +186,15 @@ private slots:
         QCOMPARE(Scripts(*cell), scripts);
     }
 
+    void deepEquationLeavesAMark() {
+        QString math = "<m:r><m:t>x</m:t></m:r>";
+        for (int i = 0; i < 200; ++i)
+            math = "<m:d><m:e>" + math + "</m:e></m:d>";
+        const QString text = cellOf(Paragraph("<m:oMath>" + math + "</m:oMath>"))->toPlainText();
+        QVERIFY2(text.contains("〔…〕"), qPrintable(text));
+        QVERIFY(text.startsWith("((((("));
+    }
+
     void equationLetters() {
         const QTextDocument* cell = cellOf(Paragraph(
             "<m:oMath><m:sSup><m:e><m:r><m:t>x</m:t></m:r></m:e><m:sup><m:r><m:t>2</m:t></m:r></m:sup></m:sSup>"
