@@ -36,8 +36,9 @@ std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
     else
         setError(error, QStringLiteral("这不是Excel工作簿（.xlsx、.xls）文件"));
     if (!sheets) {
-        // The readers' own words are technical; the user is told what they mean first.
-        if (error && !error->startsWith(u"这不是")) {
+        // The readers' technical words (English) are told with what they mean first; reasons already in
+        // Chinese are the user's words.
+        if (error && !error->isEmpty() && error->front().script() != QChar::Script_Han) {
             *error = *error == QLatin1StringView(kPasswordProtected)
                          ? QStringLiteral("工作簿设有密码保护，无法读取")
                          : QStringLiteral("工作簿已损坏，或其格式不受支持（%1）").arg(*error);
