@@ -217,6 +217,50 @@ private slots:
         QTest::newRow("damaged drawing") << "image3.png" << QByteArray("\x89PNG broken") << true << QColor();
     }
 
+    // A bank kept as .doc by LibreOffice: its metafile pictures come back through LibreOffice and are shown.
+    void metafilesThroughLibreOfficeDoc() {
+        const QString rels = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                             "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                             "relationships/image\" Target=\"media/image1.wmf\"/>"
+                             "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                             "relationships/image\" Target=\"media/image2.emf\"/></Relationships>";
+        const QString object = "<w:r><w:object><v:shape style=\"width:60pt;height:30pt\"><v:imagedata r:id=\"%1\"/>"
+                               "</v:shape></w:object></w:r>";
+        const QString table =
+            "<w:tbl><w:tblPr><w:tblW w:w=\"0\" w:type=\"auto\"/></w:tblPr><w:tblGrid><w:gridCol "
+            "w:w=\"4000\"/></w:tblGrid><w:tr><w:tc>" +
+            Paragraph(Run("图") + object.arg("rId1") + object.arg("rId2")) +
+            "</w:tc></w:tr></w:tbl><w:p/>"; // a body ends with a paragraph, or LibreOffice drops the table
+        const QString docx = saveZip(
+            {{"[Content_Types].xml",
+              "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+              "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+              "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+              "<Default Extension=\"wmf\" ContentType=\"image/x-wmf\"/><Default Extension=\"emf\" "
+              "ContentType=\"image/x-emf\"/><Override PartName=\"/word/document.xml\" ContentType=\"application/"
+              "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>"},
+             {"_rels/.rels", "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                             "<Relationship Id=\"r1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                             "relationships/officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
+             {"word/document.xml", WordXml(table)},
+             {"word/_rels/document.xml.rels", rels.toUtf8()},
+             {"word/media/image1.wmf", WmfRectangle(80, 40, Qt::red)},
+             {"word/media/image2.emf", EmfRectangle(80, 40, Qt::blue)}});
+        QString why;
+        const QString doc = ConvertWithLibreOffice(docx, "doc", &why);
+        if (doc.isEmpty()) QSKIP(qPrintable(why));
+        const QTextDocument* cell = firstCell(doc);
+        QList<QColor> centres;
+        for (auto it = cell->begin().begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().charFormat().isImageFormat()) continue;
+            const QImage image =
+                cell->resource(QTextDocument::ImageResource, QUrl(it.fragment().charFormat().toImageFormat().name()))
+                    .value<QImage>();
+            centres << image.pixelColor(image.width() / 2, image.height() / 2);
+        }
+        QCOMPARE(centres, (QList<QColor>{Qt::red, Qt::blue}));
+    }
+
     void objectWithoutPictureLeavesAMark() {
         const QTextDocument* cell = cellOf(Paragraph(
             Run("前") +
