@@ -17,18 +17,6 @@ using namespace platform;
 
 namespace {
 
-// "text[summary]" for every fragment of the document, blocks separated by '|'.
-QString Fragments(const QTextDocument& doc) {
-    QStringList blocks;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QString block;
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            block += it.fragment().text() + "[" + Summary(it.fragment().charFormat()) + "]";
-        blocks << block;
-    }
-    return blocks.join(u'|');
-}
-
 QString Run(const QString& text, const QString& properties = {}) {
     return "<w:r>" + (properties.isEmpty() ? QString() : "<w:rPr>" + properties + "</w:rPr>") +
            "<w:t xml:space=\"preserve\">" + text + "</w:t></w:r>";
@@ -36,19 +24,6 @@ QString Run(const QString& text, const QString& properties = {}) {
 
 QString Paragraph(const QString& content, const QString& properties = {}) {
     return "<w:p>" + (properties.isEmpty() ? QString() : "<w:pPr>" + properties + "</w:pPr>") + content + "</w:p>";
-}
-
-// Vertical alignment of each character of the first block: '^' raised, '_' lowered, '.' on the line.
-QString Scripts(const QTextDocument& doc) {
-    QString marks;
-    for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
-        const auto v = it.fragment().charFormat().verticalAlignment();
-        const QChar mark = v == QTextCharFormat::AlignSuperScript ? u'^'
-                           : v == QTextCharFormat::AlignSubScript ? u'_'
-                                                                  : u'.';
-        marks += QString(it.fragment().length(), mark);
-    }
-    return marks;
 }
 
 } // namespace
