@@ -38,7 +38,8 @@ void Form1::ImportMatchingPictures(const QString& nameFile) {
     CurHasLoadedPicList = true;
     statusPopup_->hide();
     if (!problems.isEmpty())
-        message(QStringLiteral("在导入图片过程中遇到问题：\r\n") + problems.join(QStringLiteral("\r\n")), MsgIcon::None);
+        message(QStringLiteral("在导入图片过程中遇到问题：\r\n") + problems.join(QStringLiteral("\r\n")),
+                MsgIcon::None);
 }
 
 void Form1::Command查看图片列表_Click() {

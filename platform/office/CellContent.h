@@ -12,7 +12,7 @@ namespace platform {
 // What the cells of one document share: their distinct character formats and their pictures.
 struct CellResources {
     struct Picture {
-        QString name; // the package part, unique within the document
+        QString name;   // the package part, unique within the document
         QImage image;   // null when the bytes could not be decoded
         QString reason; // why, then
     };

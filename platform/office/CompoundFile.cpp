@@ -88,7 +88,8 @@ std::optional<QByteArray> Reader::stream(QStringView name) {
     }
     const auto entryName = [&](qsizetype at) {
         const int bytes = std::min<int>(qFromLittleEndian<quint16>(entries.constData() + at + 64), 64);
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(entries.constData() + at), std::max(bytes / 2 - 1, 0));
+        return QString::fromUtf16(reinterpret_cast<const char16_t*>(entries.constData() + at),
+                                  std::max(bytes / 2 - 1, 0));
     };
     if (entries.size() < kDirectoryEntrySize) return std::nullopt;
     const quint32 miniCutoff = u32(56);

@@ -17,6 +17,7 @@ using namespace Qt::StringLiterals;
 
 constexpr qint64 kMillisecondsPerDay = 24 * 60 * 60 * 1000;
 constexpr double kLastSerial = 2958465; // 9999-12-31, the last day a spreadsheet shows as a date
+constexpr int kMaxDecimals = 30;        // as many as a spreadsheet shows
 
 QString fixedChars(double value, int decimals) {
     char buffer[400]; // room for the fixed notation of the largest double
@@ -79,7 +80,9 @@ FormatSection FormatSection::parse(QStringView code) {
             if (end < 0) break;
             const QString inner = code.sliced(i + 1, end - i - 1).toString().toLower();
             if (!inner.isEmpty() && inner.count(inner[0]) == inner.size() && QStringLiteral("hms").contains(inner[0])) {
-                s.add(inner[0] == u'h' ? Type::ElapsedHours : inner[0] == u'm' ? Type::ElapsedMinutes : Type::ElapsedSeconds,
+                s.add(inner[0] == u'h'   ? Type::ElapsedHours
+                      : inner[0] == u'm' ? Type::ElapsedMinutes
+                                         : Type::ElapsedSeconds,
                       int(inner.size()));
                 seenSeconds = seenSeconds || inner[0] == u's';
             } else if (inner.startsWith(u'$')) {
@@ -87,7 +90,10 @@ FormatSection FormatSection::parse(QStringView code) {
             } else if (!inner.isEmpty() && QStringLiteral("<>=").contains(inner[0])) {
                 const qsizetype numberAt = inner.indexOf(QRegularExpression(QStringLiteral("[-0-9.]")));
                 const QString op = inner.left(numberAt < 0 ? 0 : numberAt).trimmed();
-                s.conditionOp_ = op == "<="_L1 ? 'l' : op == ">="_L1 ? 'g' : op == "<>"_L1 ? 'n' : char(op.isEmpty() ? '=' : op[0].toLatin1());
+                s.conditionOp_ = op == "<="_L1   ? 'l'
+                                 : op == ">="_L1 ? 'g'
+                                 : op == "<>"_L1 ? 'n'
+                                                 : char(op.isEmpty() ? '=' : op[0].toLatin1());
                 s.conditionValue_ = inner.mid(numberAt).toDouble();
             } // colours, [DBNum1] and other switches change nothing in the text
             i = end;
@@ -185,6 +191,7 @@ void FormatSection::layOutNumber() {
         else
             ++integerDigits_;
     }
+    decimals_ = std::min(decimals_, kMaxDecimals);
 }
 
 bool FormatSection::conditionHolds(double value) const {
@@ -220,6 +227,7 @@ QString FormatSection::numberText(double value) const {
         last = i;
     }
     value *= std::pow(100.0, percent_) / std::pow(1000.0, scale_);
+    if (!std::isfinite(value)) return NumberFormat::generalText(value);
     QString exponentText;
     if (exponent_ >= 0) {
         // "##0.0E+0" keeps the exponent a multiple of three; "00.0E+0" shows two integer digits.
@@ -353,7 +361,7 @@ bool FormatSection::dateText(double value, bool date1904, QString& out) const {
             out += t.count <= 2 ? padded(date.year() % 100, 2) : QString::number(date.year());
             break;
         case Type::Month:
-            out += t.count <= 2 ? padded(date.month(), t.count)
+            out += t.count <= 2   ? padded(date.month(), t.count)
                    : t.count == 3 ? c.monthName(date.month(), QLocale::ShortFormat)
                    : t.count == 4 ? c.monthName(date.month())
                                   : c.monthName(date.month()).left(1);

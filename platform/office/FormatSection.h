@@ -25,15 +25,32 @@ public:
 
 private:
     enum class Type {
-        Literal, Digit, Point, Percent, Exponent, General, TextValue, // numbers
-        Year, Month, Day, Weekday, ChineseWeekday, Hour, Minute, Second, SubSecond,
-        ElapsedHours, ElapsedMinutes, ElapsedSeconds, AmPm,
+        Literal,
+        Digit,
+        Point,
+        Percent,
+        Exponent,
+        General,
+        TextValue, // numbers
+        Year,
+        Month,
+        Day,
+        Weekday,
+        ChineseWeekday,
+        Hour,
+        Minute,
+        Second,
+        SubSecond,
+        ElapsedHours,
+        ElapsedMinutes,
+        ElapsedSeconds,
+        AmPm,
     };
     struct Token {
         Type type;
-        int count = 1;  // letters in a row, decimals of SubSecond, or the exponent's digits
-        QChar mark;     // the digit placeholder (0 # ?) or the exponent's sign
-        QString text;   // literal text, or the two AM/PM words joined by '/'
+        int count = 1; // letters in a row, decimals of SubSecond, or the exponent's digits
+        QChar mark;    // the digit placeholder (0 # ?) or the exponent's sign
+        QString text;  // literal text, or the two AM/PM words joined by '/'
     };
 
     void add(Type type, int count = 1, QChar mark = {}, const QString& text = {});
@@ -52,12 +69,12 @@ private:
     char conditionOp_ = 0;  // '<', '>', '=', 'l' (<=), 'g' (>=), 'n' (<>)
     double conditionValue_ = 0;
     // Number layout, from layOutNumber().
-    int point_ = -1;         // index of the decimal point token, or -1
-    int exponent_ = -1;      // index of the exponent token, or -1
-    int integerDigits_ = 0;  // placeholders before the point
-    int decimals_ = 0;       // placeholders after the point (before any exponent)
-    bool grouping_ = false;  // a ',' between integer placeholders
-    int scale_ = 0;          // thousands divided away by ',' after the last integer placeholder
+    int point_ = -1;        // index of the decimal point token, or -1
+    int exponent_ = -1;     // index of the exponent token, or -1
+    int integerDigits_ = 0; // placeholders before the point
+    int decimals_ = 0;      // placeholders after the point (before any exponent)
+    bool grouping_ = false; // a ',' between integer placeholders
+    int scale_ = 0;         // thousands divided away by ',' after the last integer placeholder
     int percent_ = 0;
 };
 

@@ -101,9 +101,9 @@ Pieces MathReader::element() {
     }
     ++depth_;
     const QString name = tag.name.toString();
-    static const QStringList plain = {u"oMath"_s, u"oMathPara"_s, u"e"_s, u"box"_s, u"borderBox"_s, u"phant"_s,
-                                      u"num"_s,   u"den"_s,       u"sub"_s, u"sup"_s, u"deg"_s,       u"lim"_s,
-                                      u"fName"_s};
+    static const QStringList plain = {u"oMath"_s, u"oMathPara"_s, u"e"_s,    u"box"_s, u"borderBox"_s,
+                                      u"phant"_s, u"num"_s,       u"den"_s,  u"sub"_s, u"sup"_s,
+                                      u"deg"_s,   u"lim"_s,       u"fName"_s};
     Pieces out = plain.contains(name) ? content() : structure(name, parts());
     --depth_;
     return out;
@@ -224,7 +224,7 @@ Pieces MathReader::structure(QStringView name, const Parts& p) const {
         append(out, e);
     } else if (name == "acc"_L1 || name == "bar"_L1 || name == "groupChr"_L1) {
         // A mark over the argument: a combining accent after its one character, or the mark after it.
-        const QString mark = name == "acc"_L1 ? p.property(u"chr"_s, u"\u0302"_s)
+        const QString mark = name == "acc"_L1   ? p.property(u"chr"_s, u"\u0302"_s)
                              : name == "bar"_L1 ? u"\u0305"_s
                                                 : p.property(u"chr"_s, u"\u23DF"_s);
         out = e;

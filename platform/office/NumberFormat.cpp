@@ -18,41 +18,93 @@ QString chars(double value, std::chars_format format, int precision) {
 // The patterns of the built-in ids as a spreadsheet in the PRC locale shows them.
 const char16_t* builtInCode(int id) {
     switch (id) {
-    case 1: return u"0";
-    case 2: return u"0.00";
-    case 3: return u"#,##0";
-    case 4: return u"#,##0.00";
-    case 5: case 37: return u"#,##0_);(#,##0)";
-    case 6: case 38: return u"#,##0_);[Red](#,##0)";
-    case 7: case 39: return u"#,##0.00_);(#,##0.00)";
-    case 8: case 40: return u"#,##0.00_);[Red](#,##0.00)";
-    case 9: return u"0%";
-    case 10: return u"0.00%";
-    case 11: return u"0.00E+00";
-    case 12: return u"# ?/?";
-    case 13: return u"# ?" "?/?" "?";
-    case 14: return u"yyyy/m/d";
-    case 15: return u"d-mmm-yy";
-    case 16: return u"d-mmm";
-    case 17: return u"mmm-yy";
-    case 18: return u"h:mm AM/PM";
-    case 19: return u"h:mm:ss AM/PM";
-    case 20: return u"h:mm";
-    case 21: return u"h:mm:ss";
-    case 22: return u"yyyy/m/d h:mm";
-    case 27: case 36: case 50: case 52: case 57: return u"yyyy\"年\"m\"月\"";
-    case 28: case 29: case 51: case 53: case 54: case 58: return u"m\"月\"d\"日\"";
-    case 30: return u"m-d-yy";
-    case 31: return u"yyyy\"年\"m\"月\"d\"日\"";
-    case 32: return u"h\"时\"mm\"分\"";
-    case 33: return u"h\"时\"mm\"分\"ss\"秒\"";
-    case 34: case 55: return u"上午/下午h\"时\"mm\"分\"";
-    case 35: case 56: return u"上午/下午h\"时\"mm\"分\"ss\"秒\"";
-    case 45: return u"mm:ss";
-    case 46: return u"[h]:mm:ss";
-    case 47: return u"mm:ss.0";
-    case 48: return u"##0.0E+0";
-    default: return nullptr; // General, and "@" (text), which shows a number as General too
+    case 1:
+        return u"0";
+    case 2:
+        return u"0.00";
+    case 3:
+        return u"#,##0";
+    case 4:
+        return u"#,##0.00";
+    case 5:
+    case 37:
+        return u"#,##0_);(#,##0)";
+    case 6:
+    case 38:
+        return u"#,##0_);[Red](#,##0)";
+    case 7:
+    case 39:
+        return u"#,##0.00_);(#,##0.00)";
+    case 8:
+    case 40:
+        return u"#,##0.00_);[Red](#,##0.00)";
+    case 9:
+        return u"0%";
+    case 10:
+        return u"0.00%";
+    case 11:
+        return u"0.00E+00";
+    case 12:
+        return u"# ?/?";
+    case 13:
+        return u"# ?"
+               "?/?"
+               "?";
+    case 14:
+        return u"yyyy/m/d";
+    case 15:
+        return u"d-mmm-yy";
+    case 16:
+        return u"d-mmm";
+    case 17:
+        return u"mmm-yy";
+    case 18:
+        return u"h:mm AM/PM";
+    case 19:
+        return u"h:mm:ss AM/PM";
+    case 20:
+        return u"h:mm";
+    case 21:
+        return u"h:mm:ss";
+    case 22:
+        return u"yyyy/m/d h:mm";
+    case 27:
+    case 36:
+    case 50:
+    case 52:
+    case 57:
+        return u"yyyy\"年\"m\"月\"";
+    case 28:
+    case 29:
+    case 51:
+    case 53:
+    case 54:
+    case 58:
+        return u"m\"月\"d\"日\"";
+    case 30:
+        return u"m-d-yy";
+    case 31:
+        return u"yyyy\"年\"m\"月\"d\"日\"";
+    case 32:
+        return u"h\"时\"mm\"分\"";
+    case 33:
+        return u"h\"时\"mm\"分\"ss\"秒\"";
+    case 34:
+    case 55:
+        return u"上午/下午h\"时\"mm\"分\"";
+    case 35:
+    case 56:
+        return u"上午/下午h\"时\"mm\"分\"ss\"秒\"";
+    case 45:
+        return u"mm:ss";
+    case 46:
+        return u"[h]:mm:ss";
+    case 47:
+        return u"mm:ss.0";
+    case 48:
+        return u"##0.0E+0";
+    default:
+        return nullptr; // General, and "@" (text), which shows a number as General too
     }
 }
 
@@ -66,23 +118,19 @@ NumberFormat NumberFormat::builtIn(int id) {
 NumberFormat NumberFormat::fromCode(QStringView code) {
     std::vector<FormatSection> sections;
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= code.size(); ++i) {
-        if (i < code.size()) {
-            const QChar c = code[i];
-            if (c == u'"') {
-                i = code.indexOf(u'"', i + 1);
-                if (i < 0) i = code.size() - 1;
-                continue;
-            }
-            if (c == u'\\' || c == u'_' || c == u'*') {
-                ++i;
-                continue;
-            }
-            if (c != u';') continue;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (c == u'"') {
+            i = code.indexOf(u'"', i + 1);
+            if (i < 0) break;
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            ++i; // the next character is no separator
+        } else if (c == u';') {
+            sections.push_back(FormatSection::parse(code.sliced(start, i - start)));
+            start = i + 1;
         }
-        sections.push_back(FormatSection::parse(code.sliced(start, std::min(i, code.size()) - start)));
-        start = i + 1;
     }
+    sections.push_back(FormatSection::parse(code.sliced(start)));
     NumberFormat format;
     if (sections.size() == 1 && code.trimmed().compare(u"General", Qt::CaseInsensitive) == 0) return format;
     if (sections.size() > 3) sections.resize(3); // the fourth is for text cells

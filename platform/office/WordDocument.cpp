@@ -1,10 +1,10 @@
 #include "platform/office/WordDocument.h"
 
+#include "platform/image/PictureDecoder.h"
 #include "platform/office/BodyReader.h"
 #include "platform/office/DocConversion.h"
 #include "platform/office/Relationships.h"
 #include "platform/office/ZipArchive.h"
-#include "platform/image/PictureDecoder.h"
 
 #include <QHash>
 #include <QTemporaryDir>

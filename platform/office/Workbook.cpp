@@ -7,8 +7,6 @@
 
 #include <QFile>
 
-#include <algorithm>
-
 namespace platform {
 
 namespace {
@@ -39,12 +37,9 @@ std::optional<Workbook> Workbook::open(const QString& path, QString* error) {
     else
         setError(error, QStringLiteral("这不是Excel工作簿（.xlsx、.xls）文件"));
     if (!sheets) {
-        // The readers' own words are technical (ASCII); the user is told what they mean first. Reasons
-        // already given in Chinese (not a workbook, past the limits, the child reader failed) stand as they are.
-        const auto technical = [](const QString& text) {
-            return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-        };
-        if (error && technical(*error)) {
+        // The readers' technical words (English) are told with what they mean first; reasons already in
+        // Chinese are the user's words.
+        if (error && !error->isEmpty() && error->front().script() != QChar::Script_Han) {
             *error = *error == QLatin1StringView(kPasswordProtected)
                          ? QStringLiteral("工作簿设有密码保护，无法读取")
                          : QStringLiteral("工作簿已损坏，或其格式不受支持（%1）").arg(*error);

@@ -26,8 +26,7 @@ struct Record {
 };
 
 // Walks the records from `offset`; `visit` returns false to stop.
-template <typename Visit>
-void records(const QByteArray& stream, qsizetype offset, Visit visit) {
+template <typename Visit> void records(const QByteArray& stream, qsizetype offset, Visit visit) {
     while (offset >= 0 && offset + 4 <= stream.size()) {
         const quint16 type = qFromLittleEndian<quint16>(stream.constData() + offset);
         const quint16 size = qFromLittleEndian<quint16>(stream.constData() + offset + 2);

@@ -82,7 +82,9 @@ bool readSheet(const void* xls, unsigned short index, const XlsFormats& formats,
         for (unsigned short c = 0; c < columns; ++c) {
             FreeXL_CellValue cell;
             if (freexl_get_cell_value(xls, r, c, &cell) == FREEXL_OK)
-                sheet.setText(int(r) + 1, c + 1, cellText(cell, formats.format(sheet.name(), r, c), dateMode == FREEXL_BIFF_DATEMODE_1904));
+                sheet.setText(
+                    int(r) + 1, c + 1,
+                    cellText(cell, formats.format(sheet.name(), r, c), dateMode == FREEXL_BIFF_DATEMODE_1904));
         }
     }
     return true;

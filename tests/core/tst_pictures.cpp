@@ -58,8 +58,8 @@ private slots:
         QTest::newRow("emf") << EmfRectangle(80, 40, Qt::blue) << QColor(Qt::blue) << "";
         QTest::newRow("damaged") << QByteArray("\xFF\xD8\xFF not really a jpeg") << QColor()
                                  << "图片已损坏，或其格式不受支持";
-        QTest::newRow("damaged metafile") << WmfRectangle(80, 40, Qt::red).left(30) << QColor()
-                                          << "图片已损坏，或其格式不受支持";
+        QTest::newRow("damaged metafile")
+            << WmfRectangle(80, 40, Qt::red).left(30) << QColor() << "图片已损坏，或其格式不受支持";
         QTest::newRow("missing") << QByteArray() << QColor() << "文件不存在";
     }
     void load() {

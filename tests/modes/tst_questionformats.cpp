@@ -1,5 +1,6 @@
 // A teacher's question bank comes through the question boxes and the full-screen window as it was written:
 // H₂O, x², an equation, an old equation picture, highlighting.
+#include "FormatSummary.h"
 #include "FullScreenFixture.h"
 #include "MetafileFixture.h"
 #include "OfficeFixture.h"
@@ -21,18 +22,6 @@ QString Cell(const QString& paragraphs) {
 
 QString Run(const QString& text, const QString& properties = {}) {
     return "<w:r><w:rPr>" + properties + "</w:rPr><w:t xml:space=\"preserve\">" + text + "</w:t></w:r>";
-}
-
-// Vertical alignment of each character of the first block: '^' raised, '_' lowered, '.' on the line.
-QString Scripts(const QTextDocument& doc) {
-    QString marks;
-    for (auto it = doc.begin().begin(); !it.atEnd(); ++it) {
-        const auto v = it.fragment().charFormat().verticalAlignment();
-        marks += QString(it.fragment().length(), v == QTextCharFormat::AlignSuperScript ? u'^'
-                                                 : v == QTextCharFormat::AlignSubScript ? u'_'
-                                                                                        : u'.');
-    }
-    return marks;
 }
 
 int Images(const QTextDocument& doc) {
@@ -60,11 +49,11 @@ void SaveBank(Fixture& f) {
     const QString rels = "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
                          "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                          "relationships/image\" Target=\"media/image1.wmf\"/></Relationships>";
-    QVERIFY(platform::ZipArchive::write(f.folder.file(QStringLiteral("题目文件/化学.docx")),
-                                        {{"word/document.xml", WordXml("<w:tbl><w:tr>" + header + "</w:tr><w:tr>" +
-                                                                       question + "</w:tr></w:tbl>")},
-                                         {"word/_rels/document.xml.rels", rels.toUtf8()},
-                                         {"word/media/image1.wmf", WmfRectangle(80, 40, Qt::red)}}));
+    QVERIFY(platform::ZipArchive::write(
+        f.folder.file(QStringLiteral("题目文件/化学.docx")),
+        {{"word/document.xml", WordXml("<w:tbl><w:tr>" + header + "</w:tr><w:tr>" + question + "</w:tr></w:tbl>")},
+         {"word/_rels/document.xml.rels", rels.toUtf8()},
+         {"word/media/image1.wmf", WmfRectangle(80, 40, Qt::red)}}));
 }
 
 } // namespace

@@ -28,18 +28,6 @@ QByteArray Read(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// "text[summary]" for every fragment of the document, blocks separated by '|'.
-QString Fragments(const QTextDocument& doc) {
-    QStringList blocks;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QString block;
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            block += it.fragment().text() + "[" + Summary(it.fragment().charFormat()) + "]";
-        blocks << block;
-    }
-    return blocks.join(u'|');
-}
-
 // The body of a document.xml as Word writes it, for markup our writer never produces.
 QByteArray DocumentXml(const QString& body) {
     return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"

@@ -1,6 +1,7 @@
 // Cell values shown as the spreadsheet program shows them under their number format.
 #include "platform/office/NumberFormat.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using platform::NumberFormat;
@@ -48,6 +49,10 @@ private slots:
         QTest::newRow("text format") << "@" << 1001.0 << "1001";
         QTest::newRow("fraction as general") << "# ?/?" << 0.5 << "0.5";
         QTest::newRow("general") << "General" << 0.1 << "0.1";
+        QTest::newRow("at most 30 decimals")
+            << "0." + QString(40, u'0') << 0.5 << "0." + QString("5").leftJustified(30, u'0');
+        QTest::newRow("infinity") << "0.00E+00" << std::numeric_limits<double>::infinity() << "inf";
+        QTest::newRow("overflowing percent") << QString(200, u'%') << 1.0 << "inf";
 
         QTest::newRow("Chinese date") << "yyyy\"年\"m\"月\"d\"日\"" << 45000.0 << "2023年3月15日";
         QTest::newRow("Chinese date, unquoted") << "yyyy年m月d日" << 45000.0 << "2023年3月15日";
@@ -98,9 +103,22 @@ private slots:
         QCOMPARE(NumberFormat::builtIn(id).text(value), text);
     }
 
-    void dateSystem1904() {
-        QCOMPARE(NumberFormat::builtIn(14).text(0, true), QString("1904/1/1"));
+    // Patterns come from the files: any mix of pattern characters gives some text, and never a crash.
+    void arbitraryPatterns() {
+        const QString alphabet = QStringLiteral("0#?.,%E+-e/;@\"\\_*[]<>=$hmsdyaAMP/年:G ");
+        QRandomGenerator random(4);
+        const double values[] = {0, -1.5, 1234567.891, 1e300, -1e-300, 45000.75, 2958466};
+        for (int i = 0; i < 3000; ++i) {
+            QString code;
+            for (int n = random.bounded(1, 24); n > 0; --n)
+                code += alphabet[random.bounded(int(alphabet.size()))];
+            const NumberFormat format = NumberFormat::fromCode(code);
+            for (const double v : values)
+                format.text(v);
+        }
     }
+
+    void dateSystem1904() { QCOMPARE(NumberFormat::builtIn(14).text(0, true), QString("1904/1/1")); }
 };
 
 QTEST_MAIN(TestNumberFormat)

@@ -58,7 +58,8 @@ ZipArchive::Entries ClassWorkbook() {
                             .arg(pkg, rel)
                             .toUtf8()},
         {"xl/workbook.xml",
-         QString("<workbook %1 xmlns:r=\"%2\"><sheets><sheet name=\"名单\" sheetId=\"1\" r:id=\"r1\"/></sheets></workbook>")
+         QString(
+             "<workbook %1 xmlns:r=\"%2\"><sheets><sheet name=\"名单\" sheetId=\"1\" r:id=\"r1\"/></sheets></workbook>")
              .arg(main, rel)
              .toUtf8()},
         {"xl/_rels/workbook.xml.rels",

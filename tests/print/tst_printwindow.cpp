@@ -372,7 +372,8 @@ private slots:
         p.window->Command预览并打印_Click();
         const QStringList texts = p.f.dialogs.texts();
         QCOMPARE(texts.size(), 2); // no print confirmation, no offer to open
-        QCOMPARE(texts[1], QStringLiteral("无法保存文档：") + p.document() + QStringLiteral("\r\n这是一个文件夹，不是文件"));
+        QCOMPARE(texts[1],
+                 QStringLiteral("无法保存文档：") + p.document() + QStringLiteral("\r\n这是一个文件夹，不是文件"));
         QCOMPARE(p.f.dialogs.messages[1].icon, MsgIcon::Critical);
         QCOMPARE(p.status(), (QStringList{QStringLiteral("处理完毕！"), QString()}));
     }
