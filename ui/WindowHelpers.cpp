@@ -38,8 +38,11 @@ void SetTransparentExStyle(QWidget* w) {
 }
 
 bool IsCursorOverForm(const QWidget* w) {
+    return IsCursorOverRect(w->frameGeometry());
+}
+
+bool IsCursorOverRect(const QRect& g) {
     const QPoint p = QCursor::pos();
-    const QRect g = w->frameGeometry();
     // Bounds included on all four sides.
     return p.x() >= g.left() && p.x() <= g.left() + g.width() && p.y() >= g.top() && p.y() <= g.top() + g.height();
 }

@@ -39,6 +39,8 @@ void SetWindowTopmost(QWidget* w, bool notTopmost);
 void SetTransparentExStyle(QWidget* w);
 // True when the mouse is over the window, its right and bottom edges included.
 bool IsCursorOverForm(const QWidget* w);
+// The same for a window that stands at g.
+bool IsCursorOverRect(const QRect& g);
 // True when a top-level window of the program has this object name (case ignored).
 bool IsFormLoaded(const QString& name);
 // Paints the label's picture onto the window at the label's geometry.

@@ -91,4 +91,23 @@ bool ActivateWindow(quintptr window) {
     return true;
 }
 
+QRect WindowFrameRect(quintptr window) {
+    xcb_connection_t* c = Connection();
+    if (!c || !window) return {};
+    const auto w = xcb_window_t(window);
+    const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> origin(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, RootWindow(c), 0, 0), nullptr));
+    if (!geometry || !origin) return {};
+    QRect frame(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+    // Left, right, top and bottom, as the window manager announces them.
+    const QByteArray extents = Property(c, w, Atom(c, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
+    if (extents.size() == 4 * qsizetype(sizeof(uint32_t))) {
+        uint32_t e[4];
+        std::memcpy(e, extents.constData(), sizeof e);
+        frame.adjust(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+    }
+    return frame;
+}
+
 } // namespace platform
