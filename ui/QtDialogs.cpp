@@ -57,6 +57,13 @@ QWidget* Owner(QWidget* parent) {
     return parent && !parent->isVisible() && active ? active : parent;
 }
 
+// The audience's full-screen display is no place for the operator's questions: a message box stands where
+// the operator's window stood (on top, as every box is).
+QWidget* BoxOwner(QWidget* parent) {
+    const QWidget* active = QApplication::activeWindow();
+    return active && active->property("audienceScreen").toBool() ? parent : Owner(parent);
+}
+
 // "Open" file filters are written "description|pattern|description|pattern".
 QString ToQtFilter(const QString& filter) {
     const QStringList parts = filter.split(u'|');
@@ -69,7 +76,7 @@ QString ToQtFilter(const QString& filter) {
 } // namespace
 
 MsgResult QtDialogs::message(const core::Message& m) {
-    QMessageBox box(ToQt(m.icon), m.title, Lines(m.text), QMessageBox::NoButton, Owner(parent_));
+    QMessageBox box(ToQt(m.icon), m.title, Lines(m.text), QMessageBox::NoButton, BoxOwner(parent_));
     box.setWindowFlag(Qt::WindowStaysOnTopHint); // the main window is topmost too
     QList<MsgResult> buttons;
     switch (m.buttons) {
