@@ -1,6 +1,7 @@
 #include "ui/WindowHelpers.h"
 
 #include "core/ListSearch.h"
+#include "platform/system/WindowSearch.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,6 +32,15 @@ void SetWindowTopmost(QWidget* w, bool notTopmost) {
     const bool visible = w->isVisible();
     w->setWindowFlag(Qt::WindowStaysOnTopHint, !notTopmost);
     if (visible) w->show(); // changing window flags hides a shown window
+}
+
+void ShowAgain(QWidget* w, Qt::WindowStates state) {
+    w->setWindowState(state);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    // The window manager forgets that a hidden window stood above the others.
+    if (w->windowFlags() & Qt::WindowStaysOnTopHint) platform::KeepWindowAbove(w->winId());
 }
 
 void SetTransparentExStyle(QWidget* w) {

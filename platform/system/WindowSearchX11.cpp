@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QList>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -74,20 +76,36 @@ quintptr FindWindowByTitlePart(quintptr startWindow, const QString& titlePart) {
     return 0;
 }
 
-bool ActivateWindow(quintptr window) {
-    xcb_connection_t* c = Connection();
-    if (!c || !ClientList(c).contains(window)) return false;
+namespace {
+
+// A request to the window manager about the window, as the window manager specification words it.
+void SendToWindowManager(xcb_connection_t* c, xcb_window_t window, const char* type, std::array<uint32_t, 3> data) {
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = window;
-    event.type = Atom(c, "_NET_ACTIVE_WINDOW");
-    // Source "pager": a request on the user's behalf, which focus-stealing prevention lets through.
-    event.data.data32[0] = 2;
-    event.data.data32[1] = XCB_CURRENT_TIME;
+    event.type = Atom(c, type);
+    std::copy(data.begin(), data.end(), event.data.data32);
     xcb_send_event(c, 0, RootWindow(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(c);
+}
+
+} // namespace
+
+bool ActivateWindow(quintptr window) {
+    xcb_connection_t* c = Connection();
+    if (!c || !ClientList(c).contains(window)) return false;
+    // Source "pager": a request on the user's behalf, which focus-stealing prevention lets through.
+    SendToWindowManager(c, window, "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME, 0});
+    return true;
+}
+
+bool KeepWindowAbove(quintptr window) {
+    xcb_connection_t* c = Connection();
+    if (!c || !window) return false;
+    // Add (1) the state "above"; no second state.
+    SendToWindowManager(c, window, "_NET_WM_STATE", {1, Atom(c, "_NET_WM_STATE_ABOVE"), 0});
     return true;
 }
 
