@@ -35,7 +35,8 @@ QRect WorkArea();
 
 void MoveToScreenFraction(QWidget* w, const ScreenFractionRect& r);
 void SetWindowTopmost(QWidget* w, bool notTopmost);
-// Shows a window that another one stood in for, in the given state, active and, when it is topmost, above the others again.
+// Shows a window that another one stood in for, in the given state, active and, when it is topmost, above the others
+// again.
 void ShowAgain(QWidget* w, Qt::WindowStates state);
 // Lets mouse events pass through the widget to what lies below.
 void SetTransparentExStyle(QWidget* w);

@@ -6,10 +6,10 @@
 #include "ui/QtDialogs.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMessageBox>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -150,7 +150,8 @@ private slots:
             boxCentre = box.frameGeometry().center();
             box.reject();
         });
-        real.message(QStringLiteral("真的要撤消？"), MsgIcon::Exclamation, core::MsgButtons::OKCancel, MsgResult::Cancel);
+        real.message(QStringLiteral("真的要撤消？"), MsgIcon::Exclamation, core::MsgButtons::OKCancel,
+                     MsgResult::Cancel);
         QVERIFY2((boxCentre - operatorWindow.center()).manhattanLength() <= 8,
                  qPrintable(QStringLiteral("%1,%2").arg(boxCentre.x()).arg(boxCentre.y())));
     }
