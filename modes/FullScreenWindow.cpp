@@ -63,6 +63,7 @@ FullScreenWindow::FullScreenWindow(ui::Form1& form, const core::AppState& state,
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), form_(form), state_(state) {
     setObjectName(objectName);
     setWindowTitle(core::kAppTitle);
+    setProperty("audienceScreen", true); // the operator's dialogs stay off it
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

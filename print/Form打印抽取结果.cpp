@@ -283,10 +283,7 @@ void Form打印抽取结果::Form_Unload() {
     SavePrintSettings();
     if (!mainWindow_) return;
     // Minimised once by the record viewer, it would come back as no window at all.
-    mainWindow_->setWindowState(mainWindow_->windowState() & ~Qt::WindowMinimized);
-    mainWindow_->show();
-    mainWindow_->raise();
-    mainWindow_->activateWindow();
+    ui::ShowAgain(mainWindow_, mainWindow_->windowState() & ~Qt::WindowMinimized);
 }
 
 void Form打印抽取结果::PreviewAndPrint(bool printFlag) {

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
+#include "platform/system/WindowSearch.h"
 #include "ui/BatchPanel.h"
 #include "ui/Form状态提示.h"
 #include "ui/QuestionPanel.h"
@@ -43,7 +44,8 @@ QAction* NamedAction(QMenu* menu, const QString& caption, const QString& name) {
 } // namespace
 
 Form1::Form1(core::AppState& state, core::Dialogs& dialogs, QRandomGenerator& rng, QWidget* parent)
-    : QMainWindow(parent), state_(state), dialogs_(dialogs), rng_(rng), statusPopup_(new Form状态提示(this)) {
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), rng_(rng), windowFrame_(platform::WindowFrameRect),
+      statusPopup_(new Form状态提示(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(core::kAppTitle);
     buildControls();

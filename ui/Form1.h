@@ -138,6 +138,8 @@ public:
     void setProgramStarter(std::function<void(const QString&, const QStringList&)> start) {
         startProgram_ = std::move(start);
     }
+    // Where the window manager really keeps a window, frame included; empty when it cannot tell.
+    void setWindowFrameProbe(std::function<QRect(quintptr)> probe) { windowFrame_ = std::move(probe); }
     // Ends the process at once, without the exit routine.
     void setProcessAbort(std::function<void()> abort) { abortProcess_ = std::move(abort); }
 
@@ -315,6 +317,7 @@ private:
     std::function<void()> endProcess_;
     std::function<void()> abortProcess_;
     std::function<void(const QString&, const QStringList&)> startProgram_;
+    std::function<QRect(quintptr)> windowFrame_;
     std::function<void(int)> openPrintWindow_;
     std::function<void()> openFullScreen_;
     DocumentOpener openDocument_ = platform::OpenWithShell;

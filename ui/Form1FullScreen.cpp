@@ -1,5 +1,7 @@
 #include "ui/Form1.h"
 
+#include "ui/WindowHelpers.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QRadioButton>
@@ -28,10 +30,7 @@ void Form1::Image全屏_Click() {
 
 void Form1::restoreFromFullScreen() {
     fullScreenOpen_ = false;
-    setWindowState(windowStateBeforeFullScreen_);
-    show();
-    raise();
-    activateWindow();
+    ShowAgain(this, windowStateBeforeFullScreen_);
 }
 
 } // namespace ui

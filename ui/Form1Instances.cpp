@@ -85,7 +85,9 @@ void Form1::Timer检测要不要自动伸缩窗口_Timer() {
     QRect g = frameGeometry();
     bool shown = false;
     bool hidden = false;
-    if (IsCursorOverForm(this)) {
+    // The window manager may keep more of a hidden window on the screen than asked: all of it brings it back.
+    const QRect onScreen = windowFrame_(winId());
+    if (IsCursorOverRect(onScreen.isEmpty() ? g : onScreen)) {
         if (g.top() < screen.top()) shown = true, g.moveTop(screen.top());
         if (g.left() < screen.left()) shown = true, g.moveLeft(screen.left());
     } else if (g.top() <= screen.top()) {

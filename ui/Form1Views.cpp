@@ -50,9 +50,8 @@ int Form1::simpleClientHeight() const {
 int Form1::fittingDisplayHeight(int h, bool advanced) const {
     const int chrome = std::max(ChromeHeight(this), kTitleBarAllowance);
     const int room = WorkArea().height() - chrome;
-    const int lower = advanced ? centralWidget()->layout()->spacing() +
-                                     Frame装着下部所有东西的容器->minimumSizeHint().height()
-                               : 0;
+    const int lower =
+        advanced ? centralWidget()->layout()->spacing() + Frame装着下部所有东西的容器->minimumSizeHint().height() : 0;
     // Down to the next smaller step (a whole multiple of the load-time height) until the window fits.
     while (h > BaseDisplayHeight && simpleClientHeight(h) + lower > room)
         h = h % BaseDisplayHeight ? h / BaseDisplayHeight * BaseDisplayHeight : h - BaseDisplayHeight;

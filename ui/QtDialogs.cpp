@@ -59,6 +59,13 @@ QWidget* Owner(QWidget* parent) {
     return parent && !parent->isVisible() && active ? active : parent;
 }
 
+// The audience's full-screen display is no place for the operator's questions: a message box stands where
+// the operator's window stood (on top, as every box is).
+QWidget* BoxOwner(QWidget* parent) {
+    const QWidget* active = QApplication::activeWindow();
+    return active && active->property("audienceScreen").toBool() ? parent : Owner(parent);
+}
+
 // The program writes its filters "description( *.a;*.b)|*.a;*.b|...". Qt wants "description (*.a *.b)" and does
 // not split patterns at ";", so such a filter would list nothing.
 QString ToQtFilter(const QString& filter) {
@@ -79,7 +86,7 @@ constexpr int kTitleBarChrome = 160;
 } // namespace
 
 MsgResult QtDialogs::message(const core::Message& m) {
-    QMessageBox box(ToQt(m.icon), m.title, Lines(m.text), QMessageBox::NoButton, Owner(parent_));
+    QMessageBox box(ToQt(m.icon), m.title, Lines(m.text), QMessageBox::NoButton, BoxOwner(parent_));
     box.setWindowFlag(Qt::WindowStaysOnTopHint); // the main window is topmost too
     QList<MsgResult> buttons;
     switch (m.buttons) {

@@ -1,6 +1,7 @@
 #include "ui/WindowHelpers.h"
 
 #include "core/ListSearch.h"
+#include "platform/system/WindowSearch.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,13 +34,25 @@ void SetWindowTopmost(QWidget* w, bool notTopmost) {
     if (visible) w->show(); // changing window flags hides a shown window
 }
 
+void ShowAgain(QWidget* w, Qt::WindowStates state) {
+    w->setWindowState(state);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    // The window manager forgets that a hidden window stood above the others.
+    if (w->windowFlags() & Qt::WindowStaysOnTopHint) platform::KeepWindowAbove(w->winId());
+}
+
 void SetTransparentExStyle(QWidget* w) {
     w->setAttribute(Qt::WA_TransparentForMouseEvents, true);
 }
 
 bool IsCursorOverForm(const QWidget* w) {
+    return IsCursorOverRect(w->frameGeometry());
+}
+
+bool IsCursorOverRect(const QRect& g) {
     const QPoint p = QCursor::pos();
-    const QRect g = w->frameGeometry();
     // Bounds included on all four sides.
     return p.x() >= g.left() && p.x() <= g.left() + g.width() && p.y() >= g.top() && p.y() <= g.top() + g.height();
 }

@@ -35,10 +35,15 @@ QRect WorkArea();
 
 void MoveToScreenFraction(QWidget* w, const ScreenFractionRect& r);
 void SetWindowTopmost(QWidget* w, bool notTopmost);
+// Shows a window that another one stood in for, in the given state, active and, when it is topmost, above the others
+// again.
+void ShowAgain(QWidget* w, Qt::WindowStates state);
 // Lets mouse events pass through the widget to what lies below.
 void SetTransparentExStyle(QWidget* w);
 // True when the mouse is over the window, its right and bottom edges included.
 bool IsCursorOverForm(const QWidget* w);
+// The same for a window that stands at g.
+bool IsCursorOverRect(const QRect& g);
 // True when a top-level window of the program has this object name (case ignored).
 bool IsFormLoaded(const QString& name);
 // Paints the label's picture onto the window at the label's geometry.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <QString>
 
 namespace platform {
@@ -9,5 +10,13 @@ quintptr FindWindowByTitlePart(quintptr startWindow, const QString& titlePart);
 
 // Asks the window manager to bring the window to the foreground; false when no window manager lists it.
 bool ActivateWindow(quintptr window);
+
+// Asks the window manager to keep the window above the others (again, after it was hidden); false when no
+// window manager can be asked.
+bool KeepWindowAbove(quintptr window);
+
+// Where the window really stands on the screen, its window manager's frame included; the window manager may
+// have kept it elsewhere than it was asked to. Empty when the desktop cannot tell (offscreen, Wayland).
+QRect WindowFrameRect(quintptr window);
 
 } // namespace platform

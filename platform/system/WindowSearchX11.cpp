@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QList>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -74,21 +76,56 @@ quintptr FindWindowByTitlePart(quintptr startWindow, const QString& titlePart) {
     return 0;
 }
 
-bool ActivateWindow(quintptr window) {
-    xcb_connection_t* c = Connection();
-    if (!c || !ClientList(c).contains(window)) return false;
+namespace {
+
+// A request to the window manager about the window, as the window manager specification words it.
+void SendToWindowManager(xcb_connection_t* c, xcb_window_t window, const char* type, std::array<uint32_t, 3> data) {
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = window;
-    event.type = Atom(c, "_NET_ACTIVE_WINDOW");
-    // Source "pager": a request on the user's behalf, which focus-stealing prevention lets through.
-    event.data.data32[0] = 2;
-    event.data.data32[1] = XCB_CURRENT_TIME;
+    event.type = Atom(c, type);
+    std::copy(data.begin(), data.end(), event.data.data32);
     xcb_send_event(c, 0, RootWindow(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(c);
+}
+
+} // namespace
+
+bool ActivateWindow(quintptr window) {
+    xcb_connection_t* c = Connection();
+    if (!c || !ClientList(c).contains(window)) return false;
+    // Source "pager": a request on the user's behalf, which focus-stealing prevention lets through.
+    SendToWindowManager(c, window, "_NET_ACTIVE_WINDOW", {2, XCB_CURRENT_TIME, 0});
     return true;
+}
+
+bool KeepWindowAbove(quintptr window) {
+    xcb_connection_t* c = Connection();
+    if (!c || !window) return false;
+    // Add (1) the state "above"; no second state.
+    SendToWindowManager(c, window, "_NET_WM_STATE", {1, Atom(c, "_NET_WM_STATE_ABOVE"), 0});
+    return true;
+}
+
+QRect WindowFrameRect(quintptr window) {
+    xcb_connection_t* c = Connection();
+    if (!c || !window) return {};
+    const auto w = xcb_window_t(window);
+    const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    const Reply<xcb_translate_coordinates_reply_t> origin(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, RootWindow(c), 0, 0), nullptr));
+    if (!geometry || !origin) return {};
+    QRect frame(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+    // Left, right, top and bottom, as the window manager announces them.
+    const QByteArray extents = Property(c, w, Atom(c, "_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
+    if (extents.size() == 4 * qsizetype(sizeof(uint32_t))) {
+        uint32_t e[4];
+        std::memcpy(e, extents.constData(), sizeof e);
+        frame.adjust(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+    }
+    return frame;
 }
 
 } // namespace platform

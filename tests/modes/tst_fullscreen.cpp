@@ -1,12 +1,15 @@
 #include "FullScreenFixture.h"
 
+#include "ModalScript.h"
 #include "core/RunHistory.h"
 #include "modes/Form全屏.h"
+#include "ui/QtDialogs.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -132,6 +135,25 @@ private slots:
         QCOMPARE(open, 1);
         QVERIFY(QTest::qWaitForWindowActive(first.data()));
         QVERIFY(!f.form->isVisible());
+    }
+
+    void undoConfirmationStandsWhereTheOperatorsWindowStood() {
+        FullScreenFixture f;
+        ui::QtDialogs real(f.form.get());
+        f.form->menu_窗口移至右下角_Click(); // the operator's window in a corner, away from the audience's view
+        QCoreApplication::processEvents();
+        const QRect operatorWindow = f.form->geometry();
+        f.form->Image全屏_Click();
+        FullScreenFixture::showActive(*OpenedWindow(f));
+        QPoint boxCentre;
+        WhenModal<QMessageBox>([&](QMessageBox& box) {
+            boxCentre = box.frameGeometry().center();
+            box.reject();
+        });
+        real.message(QStringLiteral("真的要撤消？"), MsgIcon::Exclamation, core::MsgButtons::OKCancel,
+                     MsgResult::Cancel);
+        QVERIFY2((boxCentre - operatorWindow.center()).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("%1,%2").arg(boxCentre.x()).arg(boxCentre.y())));
     }
 
     void windowCommandsOfItsPopUpLeaveTheAudienceScreen_data() {

@@ -390,7 +390,7 @@ private slots:
         QFETCH(QString, commandLine);
         QFETCH(int, left);
         QFETCH(int, top);
-        // Checked before the first view is set: both views place the window themselves.
+        // Checked before the first view is set (the advanced view would maximise the window).
         Fixture f({}, false);
         ui::Form1 form(f.state, f.dialogs, f.rng);
         QVERIFY(form.Form_Load(commandLine));

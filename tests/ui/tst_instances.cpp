@@ -102,6 +102,24 @@ private slots:
         QVERIFY(f.form->windowFlags() & Qt::WindowStaysOnTopHint);
     }
 
+    void wholeStripKeptByTheWindowManagerBringsItBack() {
+        InstanceFixture f;
+        // The window manager keeps 37 pixels of a window at the top on the screen, whatever was asked.
+        f.form->setWindowFrameProbe([&f](quintptr) {
+            QRect frame = f.form->frameGeometry();
+            if (frame.bottom() < 36) frame.moveBottom(36);
+            return frame;
+        });
+        const QRect screen = ui::ScreenRect();
+        f.form->move(300, screen.top());
+        QCursor::setPos(screen.right() - 5, screen.bottom() - 5);
+        f.form->Timer检测要不要自动伸缩窗口_Timer();
+        QVERIFY(f.form->frameGeometry().top() < screen.top());
+        QCursor::setPos(310, 30); // in the strip the window manager left, below the one asked for
+        f.form->Timer检测要不要自动伸缩窗口_Timer();
+        QCOMPARE(f.form->frameGeometry().top(), screen.top());
+    }
+
     void windowAtTheLeftEdgeSlidesLeft() {
         InstanceFixture f;
         const QRect screen = ui::ScreenRect();

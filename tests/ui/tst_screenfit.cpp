@@ -44,12 +44,11 @@ void VerifyWholeOnScreen(const QWidget* window) {
         const int titleBar = window->isMaximized() ? 0 : kTitleBar;
         return window->geometry().adjusted(0, -titleBar, 0, 0);
     };
-    QTRY_VERIFY2(Available().contains(titled()),
-                 qPrintable(QStringLiteral("window %1,%2 %3x%4")
-                                .arg(titled().x())
-                                .arg(titled().y())
-                                .arg(titled().width())
-                                .arg(titled().height())));
+    QTRY_VERIFY2(Available().contains(titled()), qPrintable(QStringLiteral("window %1,%2 %3x%4")
+                                                                .arg(titled().x())
+                                                                .arg(titled().y())
+                                                                .arg(titled().width())
+                                                                .arg(titled().height())));
     const QStringList off = ControlsOffScreen(window);
     QVERIFY2(off.isEmpty(), qPrintable(off.join(u'\n')));
 }
