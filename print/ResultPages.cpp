@@ -73,8 +73,8 @@ void ResultPages::paginate(const ResultDocument::Table& table, int& used) {
         std::vector<ResultDocument::Paragraph> texts;
         std::vector<size_t> rowOf;
         for (size_t r = 0; r < table.rows.size(); ++r) {
-            const ResultDocument::Cell cell = size_t(c) < table.rows[r].size() ? table.rows[r][size_t(c)]
-                                                                               : ResultDocument::Cell();
+            const ResultDocument::Cell cell =
+                size_t(c) < table.rows[r].size() ? table.rows[r][size_t(c)] : ResultDocument::Cell();
             for (const auto& p : cell.empty() ? ResultDocument::Cell{{}} : cell) {
                 texts.push_back(p);
                 rowOf.push_back(r);
