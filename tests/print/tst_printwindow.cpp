@@ -102,6 +102,13 @@ struct PrintFixture {
             QTest::mouseClick(window->Command添加项目, Qt::LeftButton);
         }
     }
+    // The experts' sheet linked by 专家编号, printing the fields given.
+    void linkExperts(const QStringList& fields) {
+        chooseExperts();
+        chooseSheet(1);
+        window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
+        pickFields(fields);
+    }
     QStringList picked() const {
         QStringList out;
         for (int i = 0; i < window->List已选项目->count(); ++i)
@@ -450,10 +457,7 @@ private slots:
         p.f.state.ReviewPlace = QStringLiteral("三楼会议室");
         const QStringList drawn = p.writeDrawnExperts();
         p.open();
-        p.chooseExperts();
-        p.chooseSheet(1);
-        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
-        p.pickFields({"姓名", "单位", "电话"});
+        p.linkExperts({"姓名", "单位", "电话"});
         p.window->Check保留项目[0]->setChecked(true);
         p.window->Check表格第一行加灰色底->setChecked(true);
         p.f.dialogs.messages.clear();
@@ -505,10 +509,7 @@ private slots:
         PrintFixture p;
         p.f.folder.write(QStringLiteral("历史记录/a.txt"), "1001\r\n9998\r\n9999\r\n");
         p.open();
-        p.chooseExperts();
-        p.chooseSheet(1);
-        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
-        p.pickFields({"专家编号", "姓名"});
+        p.linkExperts({"专家编号", "姓名"});
         p.f.dialogs.answers << MsgResult::OK << MsgResult::No;
         p.window->Commandtest_Click();
         QCOMPARE(p.status(),
@@ -519,14 +520,30 @@ private slots:
         QCOMPARE(paragraphs[first + 1], QStringLiteral("left|12|"));
     }
 
+    // The linked document is printed after the same confirmation, as it was saved.
+    void linkedDocumentPrints() {
+        if (!HavePdfTools()) QSKIP("poppler-utils are not installed");
+        PrintFixture p;
+        p.f.state.ReviewProjectName = QStringLiteral("2026年职称评审");
+        p.writeDrawnExperts();
+        p.open();
+        p.linkExperts({"姓名", "电话"});
+        p.f.dialogs.messages.clear();
+        p.f.dialogs.answers << MsgResult::OK << MsgResult::OK << MsgResult::No;
+        QTest::mouseClick(p.window->Command预览并打印, Qt::LeftButton);
+        QCOMPARE(p.f.dialogs.texts()[1], kConfirmPrint);
+        const QStringList pages = PdfPageTexts(p.printers.pdf);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages[0].contains(QStringLiteral("2026年职称评审")));
+        static const QRegularExpression row(QStringLiteral("钱七\\s+555"));
+        QVERIFY2(pages[0].contains(row), qPrintable(pages[0]));
+    }
+
     // A workbook that has moved restores nothing of the link, without a word.
     void movedWorkbookRestoresNothingOfTheLink() {
         PrintFixture p;
         p.open();
-        p.chooseExperts();
-        p.chooseSheet(1);
-        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
-        p.pickFields({"姓名"});
+        p.linkExperts({"姓名"});
         p.window->Check保留项目[1]->setChecked(true);
         p.window->close();
         QVERIFY(QFile::rename(p.experts(), p.f.folder.file(QStringLiteral("搬走.xlsx"))));
