@@ -221,7 +221,7 @@ void Form打印抽取结果::Form_Load() {
         Combo选择历史记录文件_Click();
     }
 
-    PrinterListText = printers_.names().join(QStringLiteral("\r\n"));
+    PrinterListText = ListPrinters();
     Command预览并打印->setEnabled(!PrinterListText.isEmpty());
     if (PrinterListText.isEmpty()) {
         Label可用打印机->setText(QStringLiteral("可用打印机:无"));
@@ -236,6 +236,10 @@ void Form打印抽取结果::Form_Load() {
     ui::SetWindowTopmost(this, false);
     setStatus({}, {});
     LoadPrintSettings();
+}
+
+QString Form打印抽取结果::ListPrinters() const {
+    return printers_.names().join(QStringLiteral("\r\n"));
 }
 
 void Form打印抽取结果::Option内容选择_Click(int index) {

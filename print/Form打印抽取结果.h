@@ -58,6 +58,8 @@ public:
     // True when the document was built and saved, printed or not.
     bool BuildSimpleOutputDocument(bool printFlag);
     bool BuildTemplateDocument(bool printFlag);
+    // The installed printers, one a line (CR LF between them); empty when there is none.
+    QString ListPrinters() const;
     void LoadPrintSettings();
     void SavePrintSettings() const;
 

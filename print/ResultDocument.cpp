@@ -18,10 +18,8 @@ using platform::DocxField;
 using platform::DocxPage;
 using platform::DocxRun;
 
-// A table of our .docx: Word draws a 1/2 pt border, Qt nothing thinner than 3/4 pt; 0.19 cm between text
-// and the cell's sides.
-constexpr int kBorderTwips = 15;
-constexpr int kCellPaddingTwips = 108;
+constexpr int kBorderTwips = ResultDocument::Table::kBorderTwips;
+constexpr int kCellPaddingTwips = ResultDocument::Table::kCellPaddingTwips;
 // Qt scales the lengths of block and frame formats from 96 dots per inch to the layout's device.
 constexpr double kTwipsPerLayoutUnit = 1440.0 / 96;
 // The size of type nothing else sets.

@@ -25,6 +25,10 @@ public:
     };
     using Cell = std::vector<Paragraph>;
     struct Table {
+        // Word draws a 1/2 pt border, Qt nothing thinner than 3/4 pt; 0.19 cm between text and cell sides.
+        static constexpr int kBorderTwips = 15;
+        static constexpr int kCellPaddingTwips = 108;
+
         std::vector<std::vector<Cell>> rows;
         bool greyFirstRow = false;
         bool repeatFirstRow = false; // the first row heads the table again on every page

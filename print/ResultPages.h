@@ -27,6 +27,8 @@ public:
 
 private:
     int height(const std::vector<ResultDocument::Block>& blocks) const;
+    // Each paragraph's height, laid out one below the other at this width.
+    std::vector<int> heights(const std::vector<ResultDocument::Paragraph>& paragraphs, int width) const;
     void paginate(const ResultDocument::Table& table, int& used);
     int tablePage(); // starts a page for a table's rows; the height it took
 

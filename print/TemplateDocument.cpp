@@ -63,7 +63,8 @@ ResultDocument::Table TemplateDocument::resultTable(const ResultTable& table, bo
         std::vector<ResultDocument::Cell> cells;
         for (const QString& text : texts)
             cells.push_back({Paragraph{{DocxRun{.text = text, .bold = bold, .pointSize = kPointSize}},
-                                       platform::DocxAlignment::Default, kPointSize}});
+                                       platform::DocxAlignment::Default,
+                                       kPointSize}});
         return cells;
     };
     ResultDocument::Table out{.rows = {}, .greyFirstRow = greyFirstRow, .repeatFirstRow = true};

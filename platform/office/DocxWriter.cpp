@@ -175,8 +175,7 @@ void writeParagraphProperties(QXmlStreamWriter& x, const DocxParagraphFormat& fo
                  {u"line"_s, QString::number(format.exactLineTwips)},
                  {u"lineRule"_s, u"exact"_s}});
     }
-    if (format.alignment != DocxAlignment::Default)
-        element(x, u"jc"_s, {{u"val"_s, alignmentValue(format.alignment)}});
+    if (format.alignment != DocxAlignment::Default) element(x, u"jc"_s, {{u"val"_s, alignmentValue(format.alignment)}});
     if (format.markPointSize > 0) writeRunProperties(x, DocxRun{.pointSize = format.markPointSize});
     x.writeEndElement();
 }
@@ -245,7 +244,8 @@ void writeTable(QXmlStreamWriter& x, const DocxTable& table, Media& media) {
                 element(x, u"shd"_s, {{u"val"_s, u"clear"_s}, {u"color"_s, u"auto"_s}, {u"fill"_s, u"D9D9D9"_s}});
             x.writeEndElement();
             for (size_t i = 0; i < cell.paragraphs.size(); ++i)
-                writeParagraph(x, cell.paragraphs[i], &media, i < cell.formats.size() ? cell.formats[i] : DocxParagraphFormat());
+                writeParagraph(x, cell.paragraphs[i], &media,
+                               i < cell.formats.size() ? cell.formats[i] : DocxParagraphFormat());
             if (cell.paragraphs.empty()) writeParagraph(x, {}, &media); // a cell needs a paragraph
             x.writeEndElement();
         }

@@ -23,8 +23,9 @@ inline QStringList PdfPageTexts(const QString& path) {
     QStringList pages;
     for (int i = 1, n = PdfPages(path); i <= n; ++i) {
         QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(i), QStringLiteral("-l"),
-                                               QString::number(i), QStringLiteral("-layout"), path, QStringLiteral("-")});
+        p.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QString::number(i), QStringLiteral("-l"), QString::number(i),
+                 QStringLiteral("-layout"), path, QStringLiteral("-")});
         p.waitForFinished(30000);
         pages << QString::fromUtf8(p.readAllStandardOutput());
     }
@@ -36,8 +37,8 @@ inline QString WordProcessorPdf(const QString& docx, const QString& folder) {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty()) return {};
     QProcess p;
-    p.start(soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://") + folder +
-                                                        QStringLiteral("/lo"),
+    p.start(soffice, {QStringLiteral("--headless"),
+                      QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("/lo"),
                       QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), folder, docx});
     p.waitForFinished(120000);
     QString pdf = folder + u'/' + docx.section(u'/', -1);

@@ -23,7 +23,6 @@ inline QByteArray EditedTemplateXml() {
 <w:sectPr/></w:body></w:document>)";
 }
 
-
 // The result table's placeholder after some text of its paragraph.
 inline QByteArray InlineTableTemplateXml() {
     return R"(<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"><w:body>

@@ -84,13 +84,14 @@ struct PrintFixture {
     QString experts() const { return f.folder.file(QStringLiteral("专家库.xlsx")); }
     void chooseExperts() {
         QVERIFY(WriteXlsx(experts(), {{"说明", {{"本簿为专家库"}}},
-                                      {"专家", {{"专家编号", "姓名", "单位", "电话"},
-                                                {"1001", "张三", "一中", "111"},
-                                                {"1002", "李四", "二中", "222"},
-                                                {"1003", "王五", "三中", "333"},
-                                                {"1004", "赵六", "四中", "444"},
-                                                {"1005", "钱七", "五中", "555"},
-                                                {"1006", "孙八", "六中", "666"}}}}));
+                                      {"专家",
+                                       {{"专家编号", "姓名", "单位", "电话"},
+                                        {"1001", "张三", "一中", "111"},
+                                        {"1002", "李四", "二中", "222"},
+                                        {"1003", "王五", "三中", "333"},
+                                        {"1004", "赵六", "四中", "444"},
+                                        {"1005", "钱七", "五中", "555"},
+                                        {"1006", "孙八", "六中", "666"}}}}));
         window->Option输出选项[1]->click();
         f.dialogs.fileAnswers << experts();
         QTest::mouseClick(window->Command选择数据库, Qt::LeftButton);
@@ -105,6 +106,13 @@ struct PrintFixture {
             QTest::mouseClick(window->Command添加项目, Qt::LeftButton);
         }
     }
+    // The experts' sheet linked by 专家编号, printing the fields given.
+    void linkExperts(const QStringList& fields) {
+        chooseExperts();
+        chooseSheet(1);
+        window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
+        pickFields(fields);
+    }
     QStringList picked() const {
         QStringList out;
         for (int i = 0; i < window->List已选项目->count(); ++i)
@@ -116,8 +124,9 @@ struct PrintFixture {
         const QStringList drawn{"1003", "1001", "1005", "1002", "1004"};
         QStringList lines;
         for (int i = 0; i < drawn.size(); ++i)
-            lines << QStringLiteral("0%1 2026/12/10 9:05:0%1 ").arg(i + 1) + core::FixedWidth(QStringLiteral("抽数字"), 8) +
-                         u' ' + core::FixedWidth(QStringLiteral("专家库"), 12) + u' ' + drawn[i];
+            lines << QStringLiteral("0%1 2026/12/10 9:05:0%1 ").arg(i + 1) +
+                         core::FixedWidth(QStringLiteral("抽数字"), 8) + u' ' +
+                         core::FixedWidth(QStringLiteral("专家库"), 12) + u' ' + drawn[i];
         f.folder.write(QStringLiteral("历史记录/2026_12_10_09时05分10秒.txt"), (lines.join("\r\n") + "\r\n").toUtf8());
         return drawn;
     }
@@ -445,8 +454,8 @@ private slots:
         p.f.folder.write(QStringLiteral("坏.xlsx"), "not a workbook");
         p.f.dialogs.fileAnswers << p.f.folder.file(QStringLiteral("坏.xlsx"));
         QTest::mouseClick(p.window->Command选择数据库, Qt::LeftButton);
-        QCOMPARE(p.f.dialogs.texts(),
-                 QStringList{QStringLiteral("所指定的数据库(EXCEL)文件无效：") + p.f.folder.file(QStringLiteral("坏.xlsx"))});
+        QCOMPARE(p.f.dialogs.texts(), QStringList{QStringLiteral("所指定的数据库(EXCEL)文件无效：") +
+                                                  p.f.folder.file(QStringLiteral("坏.xlsx"))});
         QCOMPARE(p.f.dialogs.messages[0].icon, MsgIcon::Critical);
         QCOMPARE(p.window->Combo选择工作表->count(), 0);
         QCOMPARE(p.window->List可选项目->count(), 0);
@@ -486,10 +495,7 @@ private slots:
         p.f.state.ReviewPlace = QStringLiteral("三楼会议室");
         const QStringList drawn = p.writeDrawnExperts();
         p.open();
-        p.chooseExperts();
-        p.chooseSheet(1);
-        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
-        p.pickFields({"姓名", "单位", "电话"});
+        p.linkExperts({"姓名", "单位", "电话"});
         p.window->Check保留项目[0]->setChecked(true);
         p.window->Check表格第一行加灰色底->setChecked(true);
         p.f.dialogs.messages.clear();
@@ -507,8 +513,10 @@ private slots:
         QVERIFY(head > 0);
         QCOMPARE(paragraphs.mid(head, 4),
                  (QStringList{"left|b12|抽取序号", "left|b12|姓名", "left|b12|单位", "left|b12|电话"}));
-        const QMap<QString, QStringList> experts = {{"1001", {"张三", "一中", "111"}}, {"1002", {"李四", "二中", "222"}},
-                                                    {"1003", {"王五", "三中", "333"}}, {"1004", {"赵六", "四中", "444"}},
+        const QMap<QString, QStringList> experts = {{"1001", {"张三", "一中", "111"}},
+                                                    {"1002", {"李四", "二中", "222"}},
+                                                    {"1003", {"王五", "三中", "333"}},
+                                                    {"1004", {"赵六", "四中", "444"}},
                                                     {"1005", {"钱七", "五中", "555"}}};
         for (int i = 0; i < 5; ++i) {
             QStringList row{QStringLiteral("0%1").arg(i + 1)};
@@ -539,27 +547,41 @@ private slots:
         PrintFixture p;
         p.f.folder.write(QStringLiteral("历史记录/a.txt"), "1001\r\n9998\r\n9999\r\n");
         p.open();
-        p.chooseExperts();
-        p.chooseSheet(1);
-        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
-        p.pickFields({"专家编号", "姓名"});
+        p.linkExperts({"专家编号", "姓名"});
         p.f.dialogs.answers << MsgResult::OK << MsgResult::No;
         p.window->Commandtest_Click();
-        QCOMPARE(p.status(), (QStringList{QStringLiteral("处理完毕！"), QStringLiteral("有2个抽取结果在工作表中没有找到")}));
+        QCOMPARE(p.status(),
+                 (QStringList{QStringLiteral("处理完毕！"), QStringLiteral("有2个抽取结果在工作表中没有找到")}));
         const QStringList paragraphs = DocxParagraphs(p.document(), "word/document.xml");
         const qsizetype first = paragraphs.indexOf(QStringLiteral("left|12|9998"));
         QVERIFY(first > 0);
         QCOMPARE(paragraphs[first + 1], QStringLiteral("left|12|"));
     }
 
+    // The linked document is printed after the same confirmation, as it was saved.
+    void linkedDocumentPrints() {
+        if (!HavePdfTools()) QSKIP("poppler-utils are not installed");
+        PrintFixture p;
+        p.f.state.ReviewProjectName = QStringLiteral("2026年职称评审");
+        p.writeDrawnExperts();
+        p.open();
+        p.linkExperts({"姓名", "电话"});
+        p.f.dialogs.messages.clear();
+        p.f.dialogs.answers << MsgResult::OK << MsgResult::OK << MsgResult::No;
+        QTest::mouseClick(p.window->Command预览并打印, Qt::LeftButton);
+        QCOMPARE(p.f.dialogs.texts()[1], kConfirmPrint);
+        const QStringList pages = PdfPageTexts(p.printers.pdf);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages[0].contains(QStringLiteral("2026年职称评审")));
+        static const QRegularExpression row(QStringLiteral("钱七\\s+555"));
+        QVERIFY2(pages[0].contains(row), qPrintable(pages[0]));
+    }
+
     // A workbook that has moved restores nothing of the link, without a word.
     void movedWorkbookRestoresNothingOfTheLink() {
         PrintFixture p;
         p.open();
-        p.chooseExperts();
-        p.chooseSheet(1);
-        p.window->Combo抽取结果匹配数据库字段->setCurrentIndex(0);
-        p.pickFields({"姓名"});
+        p.linkExperts({"姓名"});
         p.window->Check保留项目[1]->setChecked(true);
         p.window->close();
         QVERIFY(QFile::rename(p.experts(), p.f.folder.file(QStringLiteral("搬走.xlsx"))));
@@ -590,7 +612,8 @@ private slots:
         p.f.dialogs.messages.clear();
         p.f.dialogs.answers << answer;
         QTest::mouseClick(p.window->Command编辑打印模板, Qt::LeftButton);
-        QCOMPARE(p.f.dialogs.texts(), QStringList{QStringLiteral("编辑好后，保存并关掉文件，再重新运行抽取器，进入此打印程序。")});
+        QCOMPARE(p.f.dialogs.texts(),
+                 QStringList{QStringLiteral("编辑好后，保存并关掉文件，再重新运行抽取器，进入此打印程序。")});
         const core::Message warning = p.f.dialogs.messages[0];
         QCOMPARE(warning.icon, MsgIcon::Exclamation);
         QCOMPARE(warning.buttons, MsgButtons::OKCancel);

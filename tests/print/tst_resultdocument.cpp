@@ -114,7 +114,8 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         QString error;
-        QVERIFY2(print::PrintResultDocument(SimpleResultDocument({}, Lines(lines), kPrintTime), printer, QStringLiteral("out"), &error),
+        QVERIFY2(print::PrintResultDocument(SimpleResultDocument({}, Lines(lines), kPrintTime), printer,
+                                            QStringLiteral("out"), &error),
                  qPrintable(error));
         const int pages = PdfPages(pdf);
         QVERIFY2(severalPages ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
@@ -126,8 +127,8 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         QString error;
-        QVERIFY(
-            !print::PrintResultDocument(SimpleResultDocument({}, QStringLiteral("x"), kPrintTime), printer, QStringLiteral("out"), &error));
+        QVERIFY(!print::PrintResultDocument(SimpleResultDocument({}, QStringLiteral("x"), kPrintTime), printer,
+                                            QStringLiteral("out"), &error));
         QCOMPARE(error, QStringLiteral("打印机“%1”无法开始打印。").arg(pdf));
     }
 };

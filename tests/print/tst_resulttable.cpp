@@ -41,13 +41,14 @@ private slots:
         QTest::newRow("numbers") << Line(1, "1001")
                                  << QStringList{"01", "2026/12/10 9:05:07", "抽数字     ", "专家库         ", "1001"};
         QTest::newRow("an empty result") << Line(2, "")
-                                         << QStringList{"02", "2026/12/10 9:05:07", "抽数字     ", "专家库         ", ""};
+                                         << QStringList{"02", "2026/12/10 9:05:07", "抽数字     ", "专家库         ",
+                                                        ""};
         QTest::newRow("names, blanks in the source")
             << Line(100, "张 三 ", "2026/1/2 13:04:05", "抽文本(名字)", "名 单.txt")
             << QStringList{"100", "2026/1/2 13:04:05", "抽文本(名字) ", "名 单.txt     ", "张 三 "};
-        QTest::newRow("a source name cut") << Line(3, "甲", "2026/1/2 8:04:05", "抽题目", "一二三四五六七八九十甲乙丙")
-                                           << QStringList{"03", "2026/1/2 8:04:05", "抽题目     ",
-                                                          "一二三四五六七八九十甲乙", "甲"};
+        QTest::newRow("a source name cut")
+            << Line(3, "甲", "2026/1/2 8:04:05", "抽题目", "一二三四五六七八九十甲乙丙")
+            << QStringList{"03", "2026/1/2 8:04:05", "抽题目     ", "一二三四五六七八九十甲乙", "甲"};
         QTest::newRow("another shape") << "张三" << QStringList{"", "", "", "", "张三"};
         QTest::newRow("no time") << "01 张三" << QStringList{"", "", "", "", "01 张三"};
     }
@@ -68,27 +69,24 @@ private slots:
         const QStringList fields{"姓名", "单位", "电话"};
         QTest::newRow("matched") << QStringList{Line(1, "1001")} << false << false << fields
                                  << QList<QStringList>{{"张三", "一中", "111"}} << 0;
-        QTest::newRow("kept items first")
-            << QStringList{Line(1, "1001"), Line(2, "1001")} << true << true
-            << QStringList{"抽取序号", "抽取时间", "姓名", "单位", "电话"}
-            << QList<QStringList>{{"01", "2026/12/10 9:05:07", "张三", "一中", "111"},
-                                  {"02", "2026/12/10 9:05:07", "张三", "一中", "111"}}
-            << 0;
-        QTest::newRow("only the time kept") << QStringList{Line(7, "1001")} << false << true
-                                            << QStringList{"抽取时间", "姓名", "单位", "电话"}
-                                            << QList<QStringList>{{"2026/12/10 9:05:07", "张三", "一中", "111"}} << 0;
+        QTest::newRow("kept items first") << QStringList{Line(1, "1001"), Line(2, "1001")} << true << true
+                                          << QStringList{"抽取序号", "抽取时间", "姓名", "单位", "电话"}
+                                          << QList<QStringList>{{"01", "2026/12/10 9:05:07", "张三", "一中", "111"},
+                                                                {"02", "2026/12/10 9:05:07", "张三", "一中", "111"}}
+                                          << 0;
+        QTest::newRow("only the time kept")
+            << QStringList{Line(7, "1001")} << false << true << QStringList{"抽取时间", "姓名", "单位", "电话"}
+            << QList<QStringList>{{"2026/12/10 9:05:07", "张三", "一中", "111"}} << 0;
         QTest::newRow("duplicate match values: the first") << QStringList{Line(1, "1002")} << false << false << fields
-                                                          << QList<QStringList>{{"李四", "二中", "222"}} << 0;
+                                                           << QList<QStringList>{{"李四", "二中", "222"}} << 0;
         QTest::newRow("trailing blanks on both sides") << QStringList{Line(1, "1003  ")} << false << false << fields
                                                        << QList<QStringList>{{"赵六", "四中", "444"}} << 0;
-        QTest::newRow("leading blank differs") << QStringList{Line(1, " 1001")} << false << false << fields
-                                               << QList<QStringList>{{"", "", ""}} << 1;
-        QTest::newRow("unmatched keeps its row") << QStringList{Line(1, "9999"), Line(2, "1001"), Line(3, "8888")}
-                                                 << true << false << QStringList{"抽取序号", "姓名", "单位", "电话"}
-                                                 << QList<QStringList>{{"01", "", "", ""},
-                                                                       {"02", "张三", "一中", "111"},
-                                                                       {"03", "", "", ""}}
-                                                 << 2;
+        QTest::newRow("leading blank differs")
+            << QStringList{Line(1, " 1001")} << false << false << fields << QList<QStringList>{{"", "", ""}} << 1;
+        QTest::newRow("unmatched keeps its row")
+            << QStringList{Line(1, "9999"), Line(2, "1001"), Line(3, "8888")} << true << false
+            << QStringList{"抽取序号", "姓名", "单位", "电话"}
+            << QList<QStringList>{{"01", "", "", ""}, {"02", "张三", "一中", "111"}, {"03", "", "", ""}} << 2;
         QTest::newRow("other lines are results, empty lines left out")
             << QStringList{"1001", "", "  ", "1002"} << true << true
             << QStringList{"抽取序号", "抽取时间", "姓名", "单位", "电话"}
@@ -121,12 +119,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("experts.xlsx");
         platform::ZipArchive::Entries parts = XlsxPackage({{"专家", {{"专家编号", "姓名"}}}});
-        parts.back().second = R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
-                              R"(<row r="1"><c r="A1" t="inlineStr"><is><t>专家编号</t></is></c>)"
-                              R"(<c r="B1" t="inlineStr"><is><t>姓名</t></is></c></row>)"
-                              R"(<row r="2"><c r="A2"><v>1001</v></c><c r="B2" t="inlineStr"><is><t>张三</t></is></c></row>)"
-                              R"(<row r="3"><c r="A3"><v>7.5</v></c><c r="B3" t="inlineStr"><is><t>李四</t></is></c></row>)"
-                              R"(</sheetData></worksheet>)";
+        parts.back().second =
+            R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
+            R"(<row r="1"><c r="A1" t="inlineStr"><is><t>专家编号</t></is></c>)"
+            R"(<c r="B1" t="inlineStr"><is><t>姓名</t></is></c></row>)"
+            R"(<row r="2"><c r="A2"><v>1001</v></c><c r="B2" t="inlineStr"><is><t>张三</t></is></c></row>)"
+            R"(<row r="3"><c r="A3"><v>7.5</v></c><c r="B3" t="inlineStr"><is><t>李四</t></is></c></row>)"
+            R"(</sheetData></worksheet>)";
         QVERIFY(platform::ZipArchive::write(path, parts));
         const auto workbook = platform::Workbook::open(path);
         QVERIFY(workbook);
@@ -142,7 +141,9 @@ private slots:
     void sheetRecordsFollowTheWorkbookRules() {
         QTemporaryDir dir;
         const QString path = dir.filePath("book.xlsx");
-        QVERIFY(WriteXlsx(path, {{"表", {{"学号", "姓名", "", "备注"}, {"1", "甲"}, {"2", "乙", "", "x"}, {"", "丙"}, {"4", "丁"}}}}));
+        QVERIFY(WriteXlsx(
+            path,
+            {{"表", {{"学号", "姓名", "", "备注"}, {"1", "甲"}, {"2", "乙", "", "x"}, {"", "丙"}, {"4", "丁"}}}}));
         const auto workbook = platform::Workbook::open(path);
         QVERIFY(workbook);
         const SheetRecords sheet = SheetRecords::read(*workbook, 0);

@@ -5,8 +5,8 @@
 
 #include "DocxParagraphs.h"
 #include "PdfText.h"
-#include "TemplateFixtures.h"
 #include "ProgramFolder.h"
+#include "TemplateFixtures.h"
 
 #include <QPrinter>
 #include <QtTest>
@@ -18,9 +18,8 @@ using print::TemplateDocument;
 namespace {
 
 const QHash<QString, QString> kValues = {
-    {"{ReviewProjectName}", "2026年职称评审"}, {"{ReviewTime}", "2026年12月10日"},
-    {"{ReviewPlace}", "三楼会议室"},         {"{RecordSource}", "抽取记录 a.txt"},
-    {"{PrintTime}", "2026/12/10 9:05:07"},
+    {"{ReviewProjectName}", "2026年职称评审"}, {"{ReviewTime}", "2026年12月10日"},    {"{ReviewPlace}", "三楼会议室"},
+    {"{RecordSource}", "抽取记录 a.txt"},      {"{PrintTime}", "2026/12/10 9:05:07"},
 };
 
 ResultTable Experts(int count) {
@@ -59,9 +58,9 @@ private slots:
                                                     "left|12|评审时间：2026年12月10日", "left|12|评审地点：三楼会议室",
                                                     "left|12|数据来源：抽取记录 a.txt"}));
         // The table's cells follow, one paragraph each, the header row bold.
-        QCOMPARE(paragraphs.mid(7, 8), (QStringList{"left|b12|专家编号", "left|b12|姓名", "left|b12|单位",
-                                                    "left|b12|电话", "left|12|1001", "left|12|专家1",
-                                                    "left|12|第一中学", "left|12|12345678"}));
+        QCOMPARE(paragraphs.mid(7, 8),
+                 (QStringList{"left|b12|专家编号", "left|b12|姓名", "left|b12|单位", "left|b12|电话", "left|12|1001",
+                              "left|12|专家1", "left|12|第一中学", "left|12|12345678"}));
         QCOMPARE(paragraphs.last(), "right|b12|打印时间：2026/12/10 9:05:07");
         QVERIFY(!paragraphs.join(u'\n').contains(u'{'));
     }
@@ -92,7 +91,8 @@ private slots:
     void editedTemplateIsFilled() {
         const QString path = write("edited.docx", EditedTemplateXml());
         QString error;
-        const auto doc = TemplateDocument::build(path, kValues, TemplateDocument::resultTable(Experts(1), false), &error);
+        const auto doc =
+            TemplateDocument::build(path, kValues, TemplateDocument::resultTable(Experts(1), false), &error);
         QVERIFY2(doc, qPrintable(error));
         const auto& body = doc->body();
         QCOMPARE(body.size(), size_t(5)); // title, time and place, template table, result table, print time
@@ -122,7 +122,8 @@ private slots:
         const auto& result = std::get<ResultDocument::Table>(body[3]); // ... and the table follows
         QCOMPARE(text(result.rows[1][1][0]), "专家1");
         QVERIFY(result.repeatFirstRow);
-        QCOMPARE(text(std::get<ResultDocument::Paragraph>(body[4])), "打印于2026/12/10 9:05:07"); // deleted text left out
+        QCOMPARE(text(std::get<ResultDocument::Paragraph>(body[4])),
+                 "打印于2026/12/10 9:05:07"); // deleted text left out
     }
 
     void resultTablePlaceholderWithText() {
@@ -203,7 +204,8 @@ private slots:
         ProgramFolder folder;
         QStringList lines;
         for (int i = 1; i <= records; ++i)
-            lines << QStringLiteral("%1 2026/12/10 9:05:07 抽文本(名字) 名单.txt      张三%1").arg(i, 2, 10, QChar(u'0'));
+            lines
+                << QStringLiteral("%1 2026/12/10 9:05:07 抽文本(名字) 名单.txt      张三%1").arg(i, 2, 10, QChar(u'0'));
         const ResultDocument doc =
             linked ? *TemplateDocument::build(TemplateDocument::path(folder.path()), kValues,
                                               TemplateDocument::resultTable(Experts(records), true))
