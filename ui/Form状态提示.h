@@ -13,7 +13,11 @@ public:
     void setText(const QString& text);
     QString text() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void centre();
     QLabel* label_;
 };
 
