@@ -12,7 +12,9 @@ Form状态提示::Form状态提示(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("Form状态提示"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setStyleSheet(QStringLiteral("background: #ffffe1; border: 1px solid #808080;"));
+    // One frame around the whole pop-up, none around its label.
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#Form状态提示 { background: #ffffe1; border: 1px solid #808080; }"));
     auto* layout = new QVBoxLayout(this);
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("Label状态"));
