@@ -18,7 +18,6 @@ protected:
 
 private:
     void centre();
-
     QLabel* label_;
 };
 

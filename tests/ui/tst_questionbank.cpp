@@ -295,7 +295,8 @@ private slots:
         f.folder.write(QStringLiteral("题目文件/旧题库.doc"), "legacy");
         auto* popup = f.form->findChild<QWidget*>(QStringLiteral("Form状态提示"));
         QString seen;
-        QPoint seenCentre, windowCentre;
+        QPoint seenCentre;
+        QPoint windowCentre;
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
             if (popup->isVisible() && seen.isEmpty()) {
