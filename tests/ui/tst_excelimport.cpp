@@ -375,11 +375,16 @@ private slots:
 
     void unreadableWorkbookIsReported_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("text named .xls") << QByteArray("not a workbook\n");
-        QTest::newRow("empty") << QByteArray();
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text named .xls") << QByteArray("not a workbook\n") << "not a workbook";
+        QTest::newRow("empty") << QByteArray() << "not a workbook";
+        // Read by the .xls reader's own process, which hands back the library's reason.
+        QTest::newRow("damaged .xls") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8).leftJustified(600, '\0')
+                                      << "FreeXL error";
     }
     void unreadableWorkbookIsReported() {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         Fixture f;
         QTemporaryDir outside;
         const QString path = outside.filePath(QStringLiteral("坏.XLS"));
@@ -392,7 +397,7 @@ private slots:
         f.form->Command增加文件_Click();
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages[0].text.startsWith(QStringLiteral("无法读取Excel工作簿：") + path +
-                                                      QStringLiteral("\r\n")));
+                                                      QStringLiteral("\r\n") + reason));
         QCOMPARE(f.dialogs.messages[0].icon, MsgIcon::Critical);
         QVERIFY(f.form->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
