@@ -75,7 +75,7 @@ NumberFormat NumberFormat::fromCode(QStringView code) {
                 continue;
             }
             if (c == u'\\' || c == u'_' || c == u'*') {
-                ++i;
+                if (i + 1 < code.size()) ++i; // a code may end before the character these take
                 continue;
             }
             if (c != u';') continue;

@@ -48,6 +48,12 @@ private slots:
         QTest::newRow("text format") << "@" << 1001.0 << "1001";
         QTest::newRow("fraction as general") << "# ?/?" << 0.5 << "0.5";
         QTest::newRow("general") << "General" << 0.1 << "0.1";
+        // A workbook's own code may end in the middle of an escape; what stands before it still counts.
+        QTest::newRow("escape at the end") << "0\\" << 5.0 << "5";
+        QTest::newRow("padding at the end") << "0.0_" << 5.0 << "5.0";
+        QTest::newRow("fill at the end") << "0*" << 5.0 << "5";
+        QTest::newRow("escape alone") << "_" << 5.0 << "";
+        QTest::newRow("escape ends the second section") << "0;0\\" << -5.0 << "5";
 
         QTest::newRow("Chinese date") << "yyyy\"年\"m\"月\"d\"日\"" << 45000.0 << "2023年3月15日";
         QTest::newRow("Chinese date, unquoted") << "yyyy年m月d日" << 45000.0 << "2023年3月15日";
