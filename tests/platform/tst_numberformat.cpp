@@ -53,6 +53,12 @@ private slots:
             << "0." + QString(40, u'0') << 0.5 << "0." + QString("5").leftJustified(30, u'0');
         QTest::newRow("infinity") << "0.00E+00" << std::numeric_limits<double>::infinity() << "inf";
         QTest::newRow("overflowing percent") << QString(200, u'%') << 1.0 << "inf";
+        // A workbook's own code may end in the middle of an escape; what stands before it still counts.
+        QTest::newRow("escape at the end") << "0\\" << 5.0 << "5";
+        QTest::newRow("padding at the end") << "0.0_" << 5.0 << "5.0";
+        QTest::newRow("fill at the end") << "0*" << 5.0 << "5";
+        QTest::newRow("escape alone") << "_" << 5.0 << "";
+        QTest::newRow("escape ends the second section") << "0;0\\" << -5.0 << "5";
 
         QTest::newRow("Chinese date") << "yyyy\"年\"m\"月\"d\"日\"" << 45000.0 << "2023年3月15日";
         QTest::newRow("Chinese date, unquoted") << "yyyy年m月d日" << 45000.0 << "2023年3月15日";

@@ -379,6 +379,9 @@ private slots:
         QTest::newRow("text named .xls") << QByteArray("not a workbook\n") << "这不是Excel工作簿（.xlsx、.xls）文件";
         QTest::newRow("empty") << QByteArray() << "这不是Excel工作簿（.xlsx、.xls）文件";
         QTest::newRow("damaged") << QByteArray("PK\x03\x04 broken") << "工作簿已损坏，或其格式不受支持（";
+        // Read by the .xls reader's own process, which hands back the library's reason.
+        QTest::newRow("damaged .xls") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8).leftJustified(600, '\0')
+                                      << "工作簿已损坏，或其格式不受支持（FreeXL error";
     }
     void unreadableWorkbookIsReported() {
         QFETCH(QByteArray, bytes);

@@ -249,6 +249,12 @@ private slots:
         QVERIFY(f.form->isVisible());
         QCOMPARE(f.state.History.count(), 1);
         QVERIFY(f.state.History.last().Result.contains(drawn));
+
+        // Kept as the selection, the bank is refused again at the next start, which goes on.
+        f.dialogs.answers << MsgResult::OK << MsgResult::No;
+        f.restart();
+        QVERIFY(f.dialogs.texts().contains("文件超出了程序能读取的范围：元素嵌套超过256层。"));
+        QVERIFY(f.form->isVisible());
     }
 
     void questionNumbersOnly() {
