@@ -78,7 +78,7 @@ quintptr FindWindowByTitlePart(quintptr startWindow, const QString& titlePart) {
 
 namespace {
 
-// A request to the window manager about the window, as the window manager specification words it.
+// A request to the window manager about the window, in the words of the window manager conventions (EWMH).
 void SendToWindowManager(xcb_connection_t* c, xcb_window_t window, const char* type, std::array<uint32_t, 3> data) {
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
