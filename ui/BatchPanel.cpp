@@ -1,5 +1,6 @@
 #include "ui/BatchPanel.h"
 
+#include "core/CandidateList.h"
 #include "core/FileNames.h"
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
@@ -221,11 +222,11 @@ std::optional<QString> BatchPanel::DrawAfterCountdown(int seconds) {
     } else {
         form_.DrawStopped = false;
         state_.CurrentDrawText = form_.PickRandomCandidate().value_or(state_.CurrentDrawText);
-        form_.Label结果->setText(state_.CurrentDrawText);
-        form_.Label结果2->setText(state_.CurrentDrawText);
+        form_.Label结果->setText(core::ShownText(state_.CurrentDrawText));
+        form_.Label结果2->setText(form_.Label结果->text());
     }
     form_.Command确定_Click();
-    return form_.Label结果2->text();
+    return state_.CurrentDrawText;
 }
 
 void BatchPanel::RunBatchDraw() {

@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "core/CandidateList.h"
 #include "core/FileNames.h"
 #include "core/Masking.h"
 #include "ui/BatchPanel.h"
@@ -65,11 +66,13 @@ void Form1::TimerCreating_Timer() {
     if (const auto picked = PickRandomCandidate()) {
         state_.CurrentDrawText = *picked;
         const core::GeneralOptions& o = state_.Options;
+        // A very long candidate is masked as it is shown: the masking of its whole text would stall every tick.
+        const QString shown = core::ShownText(*picked);
         Label结果->setText(o.RandomFlashing
-                               ? core::MaskText(*picked, o.RandomFlashingStyle, o.RandomFlashing_Wei_1,
+                               ? core::MaskText(shown, o.RandomFlashingStyle, o.RandomFlashing_Wei_1,
                                                 o.RandomFlashing_Wei_2, o.RandomFlashing_Wei_3, o.RandomFlashing_Wei_4,
                                                 o.RandomFlashing_CharStyle, o.RandomFlashing_MyChar, rng_)
-                               : *picked);
+                               : shown);
     }
     RollingTickDone = true;
 }
@@ -86,8 +89,8 @@ void Form1::Command确定_Click() {
     TimerCreating->stop();
 
     const QString result = state_.CurrentDrawText;
-    Label结果->setText(result);
-    Label结果2->setText(result);
+    Label结果->setText(core::ShownText(result));
+    Label结果2->setText(Label结果->text());
     Label结果2->show();
     Label结果->hide();
 

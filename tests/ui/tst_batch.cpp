@@ -130,6 +130,16 @@ private slots:
         QCOMPARE(lines, 5);
     }
 
+    void longNameIsRecordedWhole() {
+        BatchFixture f;
+        const QString name(100'000, u'张');
+        f.useNameFile(QStringLiteral("长.txt"), name.toUtf8() + "\r\n");
+        f.instantBatch(QStringLiteral("1"), 1);
+        QCOMPARE(f.state.History.last().Result, name);
+        QVERIFY(f.batch->Text高级结果->toPlainText().contains(name));
+        QCOMPARE(f.form->Label结果2->text().size(), core::CandidateList::kShownLength + 1);
+    }
+
     void countdownCountsDown() {
         BatchFixture f;
         f.batch->Option时间间隔[0]->setChecked(true);

@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(f.form->NameFilePath, f.folder.file(QStringLiteral("文本[姓名]文件/一班.txt")));
     }
 
-    // The list shows a very long name cut, so it paints quickly; the draw and its record keep it whole.
+    // The list and the display show a very long name cut, so they paint quickly; the draw and its record keep it whole.
     void longNameIsCutOnlyInTheList() {
         Fixture f;
         const QString name(100'000, u'张');
@@ -89,6 +89,9 @@ private slots:
         const QString shown = f.form->List抽我->model()->index(0, 0).data().toString();
         QCOMPARE(shown, name.left(core::CandidateList::kShownLength) + QChar(0x2026));
         QCOMPARE(f.draw(), name);
+        QCOMPARE(f.form->Label结果->text(), shown); // the display lays out no more than a screen shows
+        QCOMPARE(f.form->Label结果2->text(), shown);
+        QCOMPARE(f.state.CurrentDrawText, name);
         QCOMPARE(f.state.History.last().Result, name);
         f.form->SaveDrawHistory();
         const QStringList files = f.historyFiles();
