@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/CandidateList.h"
+#include "core/CandidateSources.h"
 #include "core/FileNames.h"
 #include "core/Masking.h"
 #include "ui/BatchPanel.h"
@@ -104,6 +105,7 @@ void Form1::Command确定_Click() {
     if (Check自动排除已抽2->isChecked() || numbersExclude) candidates_.removeFirst(result);
 
     state_.History.append(currentModeCaption(), currentSource(), result, QDateTime::currentDateTime());
+    if (numbersExclude) state_.History.markLastAddedToBlockList();
 
     if (!menu锁定->isChecked()) Command开始->setEnabled(true);
     Timer播放抽取中声音->stop();
@@ -136,8 +138,13 @@ void Form1::menu_撤消_Click() {
     const QString blockLine = last.AddedToBlockList ? last.Result : QString();
     if (candidates_.indexOf(result) < 0) candidates_.append(result);
     history.removeLast();
-    // Else the next reset would take the name out again and the undo would be lost.
-    if (!blockLine.isEmpty()) removeLastBlockLine(blockLine, kDrawnColor);
+    // Else the next reset would take the result out again and the undo would be lost.
+    if (!blockLine.isEmpty() && drawMode() == 0) {
+        TextSet[3]->setText(core::WithoutLastToken(TextSet[3]->text(), blockLine));
+        TextSet_Change(3, true);
+    } else if (!blockLine.isEmpty()) {
+        removeLastBlockLine(blockLine, kDrawnColor);
+    }
     Label结果->setText(QStringLiteral("----"));
     Label结果->show();
     Label结果2->hide();
