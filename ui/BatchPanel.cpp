@@ -477,7 +477,11 @@ void BatchPanel::SaveAdvancedRecord() {
     QDir().mkpath(folder);
     const QString name = core::SanitizeFileName(
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HH时mm分ss秒")) + QStringLiteral(".aqr"));
-    core::WriteTextFile(Text高级结果->toPlainText().replace(u'\n', QStringLiteral("\r\n")), folder + u'/' + name);
+    // A record of an earlier batch in the same second is never replaced.
+    const QString path = core::CreateFreeFile(folder, name);
+    if (path.isEmpty()) return;
+    if (!core::WriteTextFile(Text高级结果->toPlainText().replace(u'\n', QStringLiteral("\r\n")), path))
+        QFile::remove(path); // the empty file that held the name
 }
 
 void BatchPanel::RefreshAdvancedRecordList() {

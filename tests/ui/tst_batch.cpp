@@ -212,6 +212,22 @@ private slots:
         QVERIFY(bytes.endsWith("\r\n\r\n")); // the text ends with CR LF, and the file adds one
     }
 
+    // A record of the same second gets a name of its own; none replaces another.
+    void recordsOfOneSecondAreKept() {
+        BatchFixture f;
+        f.batch->Check选取抽取批次[0]->setChecked(true);
+        f.batch->Text各批次数量[0]->setText(QStringLiteral("1"));
+        QTRY_VERIFY(QTime::currentTime().msec() < 300); // both batches fall in one second
+        f.batch->Command开始多次批量抽取_Click();
+        f.batch->Command开始多次批量抽取_Click();
+        const QStringList records = QDir(f.folder.file(QStringLiteral("aqr"))).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(records.size(), 2);
+        if (records[0].chopped(4) + QStringLiteral("_2.aqr") != records[1]) QSKIP("the batches fell in two seconds");
+        QCOMPARE(f.batch->Combo高级抽取记录文件->currentText(), records[1].chopped(4));
+        for (const QString& name : records)
+            QVERIFY(f.folder.read(QStringLiteral("aqr/") + name).startsWith("开始:"));
+    }
+
     void multiGroupDraw() {
         BatchFixture f;
         f.folder.write(QStringLiteral("文本[姓名]文件/甲.txt"), "A1\r\nA2\r\n");
