@@ -1,5 +1,6 @@
 // Times the candidate list for large number ranges and the start-up of the
 // main window. Each range runs in a child process so its peak memory is its own.
+#include "OffscreenScreen.h"
 #include "core/AppState.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
@@ -80,6 +81,7 @@ int RunStartup(const QElapsedTimer& sinceStart) {
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    UseOffscreenScreenUnlessGiven();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("range")) return RunRange(args[2]);

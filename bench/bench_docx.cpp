@@ -1,5 +1,6 @@
 // Times reading a large question bank: opening the .docx, filling every cell's QTextDocument and
 // converting the question, answer and analysis cells to RTF.
+#include "OffscreenScreen.h"
 #include "SampleBank.h"
 #include "platform/office/WordDocument.h"
 #include "platform/richtext/Rtf.h"
@@ -36,6 +37,7 @@ double best(const std::function<void()>& work) {
 } // namespace
 
 int main(int argc, char** argv) {
+    UseOffscreenScreenUnlessGiven();
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath("bank.docx");

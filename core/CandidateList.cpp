@@ -21,15 +21,14 @@ std::optional<double> CanonicalNumber(const QString& text) {
     return v;
 }
 
-// The start of a long text for a list to show, cut between characters.
-QString Shown(const QString& text) {
+} // namespace
+
+QString ShownText(const QString& text) {
     qsizetype n = CandidateList::kShownLength;
     if (text.size() <= n) return text;
-    if (text[n - 1].isHighSurrogate()) --n;
-    return text.left(n) + QChar(0x2026); // "…"
+    if (text[n - 1].isHighSurrogate()) --n; // cut between characters
+    return text.left(n) + QChar(0x2026);    // "…"
 }
-
-} // namespace
 
 int CandidateList::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(count());
@@ -37,7 +36,7 @@ int CandidateList::rowCount(const QModelIndex& parent) const {
 
 QVariant CandidateList::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
-    return Shown(text(index.row()));
+    return ShownText(text(index.row()));
 }
 
 QString CandidateList::text(qsizetype i) const {

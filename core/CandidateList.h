@@ -8,6 +8,9 @@ class QRandomGenerator;
 
 namespace core {
 
+// The start of a long candidate, as lists and displays show it: no screen shows more.
+QString ShownText(const QString& text);
+
 // The candidates of the next draw, in draw order. A number range is held as
 // doubles and turned into text only when shown, so ten million entries fit.
 class CandidateList : public QAbstractListModel {

@@ -38,6 +38,14 @@ QStringList ExcludedTokens(const QString& excluded) {
     return excluded.split(u' ');
 }
 
+QString WithoutLastToken(const QString& excluded, const QString& token) {
+    QStringList tokens = ExcludedTokens(excluded);
+    const qsizetype i = tokens.lastIndexOf(token);
+    if (i < 0) return excluded;
+    tokens.removeAt(i);
+    return tokens.join(u' ');
+}
+
 std::vector<double> NumberRange(double from, double to, double step, const QString& excluded) {
     if (!(to - from <= 10000 && to > from && step >= 0.001)) return {};
     std::vector<double> skip;

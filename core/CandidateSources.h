@@ -13,6 +13,8 @@ std::vector<double> NumberRange(double from, double to, double step, const QStri
 // The tokens of an excluded-numbers text, split at single blanks (two blanks
 // give an empty token, worth 0; an empty text gives none).
 QStringList ExcludedTokens(const QString& excluded);
+// The excluded-numbers text without its last token equal to the token; the text as it is when none is.
+QString WithoutLastToken(const QString& excluded, const QString& token);
 
 // The candidates of a name file's text: every non-empty line, unchanged.
 QStringList NameLines(const QString& text);

@@ -14,7 +14,8 @@ struct HistoryRecord {
     QString Mode;   // exactly kModeWidth characters
     QString Source; // exactly kSourceWidth characters
     QString Result;
-    bool AddedToBlockList = false; // this draw put Result into the block list, so undo takes it back
+    // This draw put Result into the block list, or the excluded numbers, so undo takes it back.
+    bool AddedToBlockList = false;
 };
 
 // Pads with blanks or cuts to the width, in characters (a surrogate pair is one).

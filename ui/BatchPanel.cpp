@@ -1,5 +1,6 @@
 #include "ui/BatchPanel.h"
 
+#include "core/CandidateList.h"
 #include "core/FileNames.h"
 #include "core/NumberText.h"
 #include "core/TextFiles.h"
@@ -221,11 +222,11 @@ std::optional<QString> BatchPanel::DrawAfterCountdown(int seconds) {
     } else {
         form_.DrawStopped = false;
         state_.CurrentDrawText = form_.PickRandomCandidate().value_or(state_.CurrentDrawText);
-        form_.Label结果->setText(state_.CurrentDrawText);
-        form_.Label结果2->setText(state_.CurrentDrawText);
+        form_.Label结果->setText(core::ShownText(state_.CurrentDrawText));
+        form_.Label结果2->setText(form_.Label结果->text());
     }
     form_.Command确定_Click();
-    return form_.Label结果2->text();
+    return state_.CurrentDrawText;
 }
 
 void BatchPanel::RunBatchDraw() {
@@ -476,7 +477,11 @@ void BatchPanel::SaveAdvancedRecord() {
     QDir().mkpath(folder);
     const QString name = core::SanitizeFileName(
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HH时mm分ss秒")) + QStringLiteral(".aqr"));
-    core::WriteTextFile(Text高级结果->toPlainText().replace(u'\n', QStringLiteral("\r\n")), folder + u'/' + name);
+    // A record of an earlier batch in the same second is never replaced.
+    const QString path = core::CreateFreeFile(folder, name);
+    if (path.isEmpty()) return;
+    if (!core::WriteTextFile(Text高级结果->toPlainText().replace(u'\n', QStringLiteral("\r\n")), path))
+        QFile::remove(path); // the empty file that held the name
 }
 
 void BatchPanel::RefreshAdvancedRecordList() {

@@ -1,5 +1,7 @@
 #include "ui/Form1.h"
 
+#include "core/CandidateList.h"
+#include "core/CandidateSources.h"
 #include "core/FileNames.h"
 #include "core/Masking.h"
 #include "ui/BatchPanel.h"
@@ -65,11 +67,13 @@ void Form1::TimerCreating_Timer() {
     if (const auto picked = PickRandomCandidate()) {
         state_.CurrentDrawText = *picked;
         const core::GeneralOptions& o = state_.Options;
+        // A very long candidate is masked as it is shown: the masking of its whole text would stall every tick.
+        const QString shown = core::ShownText(*picked);
         Label结果->setText(o.RandomFlashing
-                               ? core::MaskText(*picked, o.RandomFlashingStyle, o.RandomFlashing_Wei_1,
+                               ? core::MaskText(shown, o.RandomFlashingStyle, o.RandomFlashing_Wei_1,
                                                 o.RandomFlashing_Wei_2, o.RandomFlashing_Wei_3, o.RandomFlashing_Wei_4,
                                                 o.RandomFlashing_CharStyle, o.RandomFlashing_MyChar, rng_)
-                               : *picked);
+                               : shown);
     }
     RollingTickDone = true;
 }
@@ -86,8 +90,8 @@ void Form1::Command确定_Click() {
     TimerCreating->stop();
 
     const QString result = state_.CurrentDrawText;
-    Label结果->setText(result);
-    Label结果2->setText(result);
+    Label结果->setText(core::ShownText(result));
+    Label结果2->setText(Label结果->text());
     Label结果2->show();
     Label结果->hide();
 
@@ -101,6 +105,7 @@ void Form1::Command确定_Click() {
     if (Check自动排除已抽2->isChecked() || numbersExclude) candidates_.removeFirst(result);
 
     state_.History.append(currentModeCaption(), currentSource(), result, QDateTime::currentDateTime());
+    if (numbersExclude) state_.History.markLastAddedToBlockList();
 
     if (!menu锁定->isChecked()) Command开始->setEnabled(true);
     Timer播放抽取中声音->stop();
@@ -133,8 +138,13 @@ void Form1::menu_撤消_Click() {
     const QString blockLine = last.AddedToBlockList ? last.Result : QString();
     if (candidates_.indexOf(result) < 0) candidates_.append(result);
     history.removeLast();
-    // Else the next reset would take the name out again and the undo would be lost.
-    if (!blockLine.isEmpty()) removeLastBlockLine(blockLine, kDrawnColor);
+    // Else the next reset would take the result out again and the undo would be lost.
+    if (!blockLine.isEmpty() && drawMode() == 0) {
+        TextSet[3]->setText(core::WithoutLastToken(TextSet[3]->text(), blockLine));
+        TextSet_Change(3, true);
+    } else if (!blockLine.isEmpty()) {
+        removeLastBlockLine(blockLine, kDrawnColor);
+    }
     Label结果->setText(QStringLiteral("----"));
     Label结果->show();
     Label结果2->hide();

@@ -14,6 +14,7 @@ constexpr int kSheetColumns = 16384;           // ... and columns A to XFD
 constexpr qsizetype kCells = 2000000;          // cells of a document or workbook, shared strings included
 constexpr qsizetype kTextChars = 32 * 1048576; // characters of cell text a document may make
 constexpr qsizetype kCellStyles = 65536;       // cell styles of a workbook
+constexpr int kSheets = 1024;                  // sheets of a workbook, each read in full
 
 // The legacy .xls reader runs in a child process within these bounds.
 constexpr int kXlsSeconds = 30;

@@ -49,6 +49,10 @@ std::optional<WorkbookPart> readWorkbookPart(const QByteArray& xml, QString* err
             const QStringView value = a.value("date1904"_L1);
             part.date1904 = value == "1"_L1 || value == "true"_L1;
         } else if (reader.name() == "sheet"_L1) {
+            if (part.sheets.size() == size_t(limits::kSheets)) {
+                setError(error, PastLimitText(QStringLiteral("工作表超过%1个").arg(limits::kSheets)));
+                return std::nullopt;
+            }
             part.sheets.push_back({a.value("name"_L1).toString(), Attribute(a, Ns::R, "id"_L1).toString()});
         }
     }

@@ -55,7 +55,7 @@ struct Fixture {
     QString draw() {
         QTest::mouseClick(form->Command开始, Qt::LeftButton);
         QTest::mouseClick(form->Command确定, Qt::LeftButton);
-        return form->Label结果2->text();
+        return state.CurrentDrawText;
     }
     QStringList historyFiles() const { return QDir(folder.file(QStringLiteral("历史记录"))).entryList(QDir::Files); }
 };

@@ -460,6 +460,12 @@ private slots:
             << Package({{"S", R"(<row r="1"><c r="XFD1"><v>1</v></c><c><v>2</v></c></row>)"}}) << "列号超过XFD";
         QTest::newRow("too many cells")
             << Package({{"S", ("<row>" + QString("<c><v>1</v></c>").repeated(16000) + "</row>").repeated(126)}}) << "单元格超过2000000个";
+        QString sheetList;
+        for (int i = 0; i <= 1024; ++i)
+            sheetList += QString(R"(<sheet name="S%1" sheetId="%1" r:id="rId1"/>)").arg(i + 1);
+        QTest::newRow("too many sheets") << Edited(Package({{"S", R"(<row r="1"><c r="A1"><v>1</v></c></row>)"}}),
+                                                   "xl/workbook.xml", WorkbookXml(sheetList))
+                                         << "工作表超过1024个";
         QTest::newRow("too many shared strings")
             << Package({{"S", ""}}, QString("<si/>").repeated(2000001)) << "单元格超过2000000个";
     }

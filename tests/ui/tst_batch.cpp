@@ -130,6 +130,16 @@ private slots:
         QCOMPARE(lines, 5);
     }
 
+    void longNameIsRecordedWhole() {
+        BatchFixture f;
+        const QString name(100'000, u'张');
+        f.useNameFile(QStringLiteral("长.txt"), name.toUtf8() + "\r\n");
+        f.instantBatch(QStringLiteral("1"), 1);
+        QCOMPARE(f.state.History.last().Result, name);
+        QVERIFY(f.batch->Text高级结果->toPlainText().contains(name));
+        QCOMPARE(f.form->Label结果2->text().size(), core::CandidateList::kShownLength + 1);
+    }
+
     void countdownCountsDown() {
         BatchFixture f;
         f.batch->Option时间间隔[0]->setChecked(true);
@@ -200,6 +210,22 @@ private slots:
         const QByteArray bytes = f.folder.read(QStringLiteral("aqr/") + record + QStringLiteral(".aqr"));
         QVERIFY(bytes.startsWith("开始:"));
         QVERIFY(bytes.endsWith("\r\n\r\n")); // the text ends with CR LF, and the file adds one
+    }
+
+    // A record of the same second gets a name of its own; none replaces another.
+    void recordsOfOneSecondAreKept() {
+        BatchFixture f;
+        f.batch->Check选取抽取批次[0]->setChecked(true);
+        f.batch->Text各批次数量[0]->setText(QStringLiteral("1"));
+        QTRY_VERIFY(QTime::currentTime().msec() < 300); // both batches fall in one second
+        f.batch->Command开始多次批量抽取_Click();
+        f.batch->Command开始多次批量抽取_Click();
+        const QStringList records = QDir(f.folder.file(QStringLiteral("aqr"))).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(records.size(), 2);
+        if (records[0].chopped(4) + QStringLiteral("_2.aqr") != records[1]) QSKIP("the batches fell in two seconds");
+        QCOMPARE(f.batch->Combo高级抽取记录文件->currentText(), records[1].chopped(4));
+        for (const QString& name : records)
+            QVERIFY(f.folder.read(QStringLiteral("aqr/") + name).startsWith("开始:"));
     }
 
     void multiGroupDraw() {

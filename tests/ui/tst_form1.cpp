@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(f.form->NameFilePath, f.folder.file(QStringLiteral("文本[姓名]文件/一班.txt")));
     }
 
-    // The list shows a very long name cut, so it paints quickly; the draw and its record keep it whole.
+    // The list and the display show a very long name cut, so they paint quickly; the draw and its record keep it whole.
     void longNameIsCutOnlyInTheList() {
         Fixture f;
         const QString name(100'000, u'张');
@@ -89,6 +89,9 @@ private slots:
         const QString shown = f.form->List抽我->model()->index(0, 0).data().toString();
         QCOMPARE(shown, name.left(core::CandidateList::kShownLength) + QChar(0x2026));
         QCOMPARE(f.draw(), name);
+        QCOMPARE(f.form->Label结果->text(), shown); // the display lays out no more than a screen shows
+        QCOMPARE(f.form->Label结果2->text(), shown);
+        QCOMPARE(f.state.CurrentDrawText, name);
         QCOMPARE(f.state.History.last().Result, name);
         f.form->SaveDrawHistory();
         const QStringList files = f.historyFiles();
@@ -217,6 +220,44 @@ private slots:
         QCOMPARE(f.form->Label结果->text(), QStringLiteral("----"));
         f.form->CommandReset_Click();
         QCOMPARE(f.form->candidates().texts() == all, backAfterReset);
+    }
+
+    // X stands for the drawn number; "clear" empties the box after the draw, else the text is typed.
+    void undoTakesBackOnlyItsOwnExcludedNumber_data() {
+        QTest::addColumn<bool>("autoExclude");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typedAfter");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("backAfterReset");
+        QTest::newRow("empty box") << true << "" << "" << "" << true;
+        QTest::newRow("after earlier numbers") << true << "70 80" << "" << "70 80" << true;
+        QTest::newRow("numbers typed since") << true << "70" << " 90" << "70 90" << true;
+        QTest::newRow("typed again by the user") << true << "" << " X" << "X" << false;
+        QTest::newRow("box cleared since") << true << "70" << "clear" << "" << true;
+        QTest::newRow("no automatic exclusion") << false << "70" << "" << "70" << true;
+    }
+    void undoTakesBackOnlyItsOwnExcludedNumber() {
+        QFETCH(bool, autoExclude);
+        QFETCH(QString, before);
+        QFETCH(QString, typedAfter);
+        QFETCH(QString, after);
+        QFETCH(bool, backAfterReset);
+        Fixture f;
+        f.form->Option抽取方式_Click(0);
+        f.form->Check自动排除->setChecked(autoExclude);
+        f.form->TextSet[3]->setText(before);
+        const QString result = f.draw();
+        if (typedAfter == QStringLiteral("clear"))
+            f.form->Command清除排除数字_Click();
+        else
+            QTest::keyClicks(f.form->TextSet[3], QString(typedAfter).replace(u'X', result));
+        f.dialogs.answers.enqueue(MsgResult::OK);
+        f.form->menu_撤消->trigger();
+        QCOMPARE(f.state.History.count(), 0);
+        QCOMPARE(f.form->TextSet[3]->text(), QString(after).replace(u'X', result));
+        QVERIFY(f.form->candidates().indexOf(result) >= 0);
+        f.form->CommandReset_Click();
+        QCOMPARE(f.form->candidates().indexOf(result) >= 0, backAfterReset);
     }
 
     void undoOnlyForTheCurrentSource() {
