@@ -346,7 +346,9 @@ private slots:
         QTest::newRow("crash") << "kill -SEGV $$" << "读取.xls工作簿的程序意外终止，文件可能已损坏";
         QTest::newRow("abort") << "kill -ABRT $$" << "读取.xls工作簿的程序意外终止，文件可能已损坏";
         QTest::newRow("hang") << "exec sleep 60" << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
-        QTest::newRow("endless output") << "exec cat /dev/zero" << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
+        QTest::newRow("endless output") << "while :; do echo x; sleep 0.1; done"
+                                        << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
+        QTest::newRow("too much output") << "exec cat /dev/zero" << "文件超出了程序能读取的范围：工作簿的内容超过1 MB。";
         QTest::newRow("out of memory") << "exit 3" << "文件超出了程序能读取的范围：读取时需要的内存超过64 MB。";
         QTest::newRow("garbage") << "echo garbage" << "读取.xls工作簿的程序交回的结果不完整";
         QTest::newRow("odd exit") << "exit 7" << "读取.xls工作簿的程序意外结束（代码7），文件可能已损坏";
@@ -358,7 +360,8 @@ private slots:
         const QString program = write(("#!/bin/sh\n" + script + "\n").toUtf8(), ".sh");
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         QString reason;
-        QVERIFY(!ReadXlsInChild(program, freshPath(".xls"), &reason, {.seconds = 1, .memoryBytes = 64 << 20}));
+        const XlsChildLimits bounds{.seconds = 1, .memoryBytes = 64 << 20, .resultBytes = 1 << 20};
+        QVERIFY(!ReadXlsInChild(program, freshPath(".xls"), &reason, bounds));
         QCOMPARE(reason, error);
     }
     void xlsChildMissing() {
