@@ -19,6 +19,7 @@ constexpr int kSheets = 1024;                  // sheets of a workbook, each rea
 // The legacy .xls reader runs in a child process within these bounds.
 constexpr int kXlsSeconds = 30;
 constexpr qint64 kXlsMemoryBytes = qint64(1) << 30;
+constexpr qint64 kXlsResultBytes = qint64(512) << 20; // what it hands back; a workbook within the bounds needs less
 
 } // namespace limits
 

@@ -21,7 +21,8 @@ QByteArray PackSheets(const std::vector<WorkbookSheet>& sheets) {
     out << kMagic << quint32(sheets.size());
     for (const WorkbookSheet& sheet : sheets) {
         out << sheet.name() << quint32(sheet.cellCount());
-        sheet.forEachCell([&out](int row, int column, const QString& text) { out << qint32(row) << qint32(column) << text; });
+        sheet.forEachCell(
+            [&out](int row, int column, const QString& text) { out << qint32(row) << qint32(column) << text; });
     }
     return bytes;
 }

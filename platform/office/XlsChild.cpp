@@ -18,9 +18,6 @@ namespace {
 // How the child ends.
 enum ExitCode { kRead = 0, kNotRead = 1, kUsage = 2, kOutOfMemory = 3, kNoOutput = 4 };
 
-// The largest result a child may hand back; a workbook within the read limits stays well below it.
-constexpr qint64 kMaxResultBytes = qint64(512) << 20;
-
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kAddressSanitizer = true;
 #elif defined(__has_feature)
@@ -67,15 +64,15 @@ std::optional<std::vector<WorkbookSheet>> ReadXlsInChild(const QString& program,
     child.closeWriteChannel();
     QByteArray out;
     const QDeadlineTimer deadline(qint64(bounds.seconds) * 1000);
-    while (child.state() == QProcess::Running && !deadline.hasExpired() && out.size() <= kMaxResultBytes) {
+    while (child.state() == QProcess::Running && !deadline.hasExpired() && out.size() <= bounds.resultBytes) {
         child.waitForReadyRead(int(std::max<qint64>(deadline.remainingTime(), 1)));
         out += child.readAllStandardOutput();
     }
     if (child.state() == QProcess::Running) {
         child.kill();
         child.waitForFinished();
-        setError(error, out.size() > kMaxResultBytes
-                            ? PastLimitText(QStringLiteral("工作簿的内容超过%1 MB").arg(kMaxResultBytes >> 20))
+        setError(error, out.size() > bounds.resultBytes
+                            ? PastLimitText(QStringLiteral("工作簿的内容超过%1 MB").arg(bounds.resultBytes >> 20))
                             : QStringLiteral("读取.xls工作簿超过了%1秒，已停止，文件可能已损坏").arg(bounds.seconds));
         return std::nullopt;
     }

@@ -15,6 +15,7 @@ namespace platform {
 struct XlsChildLimits {
     int seconds = limits::kXlsSeconds;
     qint64 memoryBytes = limits::kXlsMemoryBytes;
+    qint64 resultBytes = limits::kXlsResultBytes;
 };
 
 // The reader shipped beside the running executable.

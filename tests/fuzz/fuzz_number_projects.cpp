@@ -4,7 +4,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString error;
-    if (const std::optional<core::NumberProjects> projects = core::NumberProjects::fromBytes(InputBytes(data, size), &error))
+    if (const std::optional<core::NumberProjects> projects =
+            core::NumberProjects::fromBytes(InputBytes(data, size), &error))
         projects->toBytes();
     return 0;
 }

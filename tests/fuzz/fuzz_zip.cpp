@@ -3,7 +3,8 @@
 #include "platform/office/ZipArchive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::optional<platform::ZipArchive> zip = platform::ZipArchive::open(InputFile(data, size, QStringLiteral(".zip")));
+    const std::optional<platform::ZipArchive> zip =
+        platform::ZipArchive::open(InputFile(data, size, QStringLiteral(".zip")));
     if (!zip) return 0;
     for (const QString& name : zip->names()) {
         zip->contains(name);

@@ -24,7 +24,8 @@ QString corpus;
 void Write(const QString& target, const QString& name, const QByteArray& bytes) {
     QDir().mkpath(corpus + u'/' + target);
     QFile file(corpus + u'/' + target + u'/' + name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(name));
 }
 
 QByteArray ReadFile(const QString& path) {
@@ -80,9 +81,10 @@ void Docx() {
 }
 
 void Xlsx() {
-    const QList<XlsxSheet> sheets = {{QStringLiteral("名单"), {{QStringLiteral("学号"), QStringLiteral("姓名")},
-                                                               {QStringLiteral("1001"), QStringLiteral("张三")}}},
-                                     {QStringLiteral("Other"), {{QString(), QStringLiteral("x")}}}};
+    const QList<XlsxSheet> sheets = {
+        {QStringLiteral("名单"),
+         {{QStringLiteral("学号"), QStringLiteral("姓名")}, {QStringLiteral("1001"), QStringLiteral("张三")}}},
+        {QStringLiteral("Other"), {{QString(), QStringLiteral("x")}}}};
     const platform::ZipArchive::Entries parts = XlsxPackage(sheets);
     const QString path = QDir::temp().filePath(QStringLiteral("zandrel-seed.xlsx"));
     if (!WriteXlsx(path, sheets)) qFatal("cannot write the workbook");
@@ -90,8 +92,9 @@ void Xlsx() {
     QFile::remove(path);
     const QByteArray main = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
     Write(QStringLiteral("xlsx_strings"), QStringLiteral("sharedStrings.xml"),
-          "<sst " + main + "><si><t>姓名</t></si><si><r><rPr><b/></rPr><t xml:space=\"preserve\"> 张 </t></r>"
-                           "<r><t>三_x000D_</t></r><rPh><t>ちょう</t></rPh></si></sst>");
+          "<sst " + main +
+              "><si><t>姓名</t></si><si><r><rPr><b/></rPr><t xml:space=\"preserve\"> 张 </t></r>"
+              "<r><t>三_x000D_</t></r><rPh><t>ちょう</t></rPh></si></sst>");
     Write(QStringLiteral("xlsx_styles"), QStringLiteral("styles.xml"),
           "<styleSheet " + main +
               "><numFmts><numFmt numFmtId=\"176\" formatCode=\"yyyy&quot;年&quot;m&quot;月&quot;d&quot;日&quot;\"/>"
@@ -117,7 +120,8 @@ void TextFiles() {
     const QString names = QStringLiteral("张三\r\n李四\r\n\r\n王五");
     Write(QStringLiteral("text_files"), QStringLiteral("names.txt"), TextFile(names));
     Write(QStringLiteral("text_files"), QStringLiteral("names-gbk.txt"), QStringEncoder("GB18030").encode(names));
-    core::HistoryRecord record{1, QDateTime(QDate(2024, 3, 1), QTime(9, 30)), core::FixedWidth(QStringLiteral("抽名字"), 8),
+    core::HistoryRecord record{1, QDateTime(QDate(2024, 3, 1), QTime(9, 30)),
+                               core::FixedWidth(QStringLiteral("抽名字"), 8),
                                core::FixedWidth(QStringLiteral("一班.txt"), 12), QStringLiteral("张三")};
     Write(QStringLiteral("text_files"), QStringLiteral("history.txt"), TextFile(core::RunHistory::formatLine(record)));
 }

@@ -399,22 +399,24 @@ private slots:
         const QString row = "<w:tr><w:tc><w:p/></w:tc></w:tr>";
         QTest::newRow("nested content controls") << nested("<w:sdt>", "</w:sdt>", 200000) << "元素嵌套超过256层";
         QTest::newRow("nesting in a table")
-            << "<w:tbl>" + nested("<w:customXml>", "</w:customXml>", 200000) + "</w:tbl>" << "元素嵌套超过256层";
-        QTest::newRow("nesting in a row")
-            << "<w:tbl><w:tr>" + nested("<w:sdt>", "</w:sdt>", 200000) + "</w:tr></w:tbl>" << "元素嵌套超过256层";
+            << "<w:tbl>" + nested("<w:customXml>", "</w:customXml>", 200000) + "</w:tbl>"
+            << "元素嵌套超过256层";
+        QTest::newRow("nesting in a row") << "<w:tbl><w:tr>" + nested("<w:sdt>", "</w:sdt>", 200000) + "</w:tr></w:tbl>"
+                                          << "元素嵌套超过256层";
         QTest::newRow("nesting in a cell")
             << "<w:tbl><w:tr><w:tc>" + nested("<w:hyperlink>", "</w:hyperlink>", 200000) + "</w:tc></w:tr></w:tbl>"
             << "元素嵌套超过256层";
         QTest::newRow("nested runs") << "<w:tbl><w:tr><w:tc><w:p>" + nested("<w:r>", "</w:r>", 200000) +
                                             "</w:p></w:tc></w:tr></w:tbl>"
                                      << "元素嵌套超过256层";
-        QTest::newRow("too many rows") << "<w:tbl>" + row.repeated(100001) + "</w:tbl>" << "表格超过100000行";
+        QTest::newRow("too many rows") << "<w:tbl>" + row.repeated(100001) + "</w:tbl>"
+                                       << "表格超过100000行";
         QTest::newRow("empty cells") << "<w:tbl><w:tr>" + QString("<w:tc/>").repeated(2000001) + "</w:tr></w:tbl>"
                                      << "单元格超过2000000个";
-        QTest::newRow("too much text")
-            << "<w:tbl><w:tr><w:tc><w:p><w:r>" +
-                   QString("<w:t>%1</w:t>").arg(QString(1 << 20, u'x')).repeated(33) + "</w:r></w:p></w:tc></w:tr></w:tbl>"
-            << "文字超过33554432个字符";
+        QTest::newRow("too much text") << "<w:tbl><w:tr><w:tc><w:p><w:r>" +
+                                              QString("<w:t>%1</w:t>").arg(QString(1 << 20, u'x')).repeated(33) +
+                                              "</w:r></w:p></w:tc></w:tr></w:tbl>"
+                                       << "文字超过33554432个字符";
     }
     void pastBounds() {
         QFETCH(QString, body);
@@ -424,8 +426,9 @@ private slots:
         QCOMPARE(error, "文件超出了程序能读取的范围：" + reason + "。");
     }
     void withinBounds() {
-        const QString deep = QString("<w:sdt>").repeated(200) + "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>深</w:t></w:r></w:p>" +
-                             "</w:tc></w:tr></w:tbl>" + QString("</w:sdt>").repeated(200);
+        const QString deep = QString("<w:sdt>").repeated(200) +
+                             "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>深</w:t></w:r></w:p>" + "</w:tc></w:tr></w:tbl>" +
+                             QString("</w:sdt>").repeated(200);
         const WordDocument doc = load(saveZip({{"word/document.xml", DocumentXml(deep)}}));
         QCOMPARE(doc.text(0, 0), "深");
     }

@@ -343,14 +343,24 @@ private slots:
     void xlsChildFails_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("error");
-        QTest::newRow("crash") << "kill -SEGV $$" << "读取.xls工作簿的程序意外终止，文件可能已损坏";
-        QTest::newRow("abort") << "kill -ABRT $$" << "读取.xls工作簿的程序意外终止，文件可能已损坏";
-        QTest::newRow("hang") << "exec sleep 60" << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
-        QTest::newRow("endless output") << "exec cat /dev/zero" << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
-        QTest::newRow("out of memory") << "exit 3" << "文件超出了程序能读取的范围：读取时需要的内存超过64 MB。";
-        QTest::newRow("garbage") << "echo garbage" << "读取.xls工作簿的程序交回的结果不完整";
-        QTest::newRow("odd exit") << "exit 7" << "读取.xls工作簿的程序意外结束（代码7），文件可能已损坏";
-        QTest::newRow("its own reason") << "printf 'FreeXL error -3'; exit 1" << "FreeXL error -3";
+        QTest::newRow("crash") << "kill -SEGV $$"
+                               << "读取.xls工作簿的程序意外终止，文件可能已损坏";
+        QTest::newRow("abort") << "kill -ABRT $$"
+                               << "读取.xls工作簿的程序意外终止，文件可能已损坏";
+        QTest::newRow("hang") << "exec sleep 60"
+                              << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
+        QTest::newRow("endless output") << "while :; do echo x; sleep 0.1; done"
+                                        << "读取.xls工作簿超过了1秒，已停止，文件可能已损坏";
+        QTest::newRow("too much output") << "exec cat /dev/zero"
+                                         << "文件超出了程序能读取的范围：工作簿的内容超过1 MB。";
+        QTest::newRow("out of memory") << "exit 3"
+                                       << "文件超出了程序能读取的范围：读取时需要的内存超过64 MB。";
+        QTest::newRow("garbage") << "echo garbage"
+                                 << "读取.xls工作簿的程序交回的结果不完整";
+        QTest::newRow("odd exit") << "exit 7"
+                                  << "读取.xls工作簿的程序意外结束（代码7），文件可能已损坏";
+        QTest::newRow("its own reason") << "printf 'FreeXL error -3'; exit 1"
+                                        << "FreeXL error -3";
     }
     void xlsChildFails() {
         QFETCH(QString, script);
@@ -358,7 +368,8 @@ private slots:
         const QString program = write(("#!/bin/sh\n" + script + "\n").toUtf8(), ".sh");
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         QString reason;
-        QVERIFY(!ReadXlsInChild(program, freshPath(".xls"), &reason, {.seconds = 1, .memoryBytes = 64 << 20}));
+        const XlsChildLimits bounds{.seconds = 1, .memoryBytes = 64 << 20, .resultBytes = 1 << 20};
+        QVERIFY(!ReadXlsInChild(program, freshPath(".xls"), &reason, bounds));
         QCOMPARE(reason, error);
     }
     void xlsChildMissing() {
@@ -438,18 +449,17 @@ private slots:
     void pastBounds_data() {
         QTest::addColumn<ZipArchive::Entries>("entries");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("nested rich runs")
-            << Package({{"S", ""}}, "<si>" + QString("<r>").repeated(1000000) + QString("</r>").repeated(1000000) +
-                                        "</si>")
-            << "元素嵌套超过256层";
+        QTest::newRow("nested rich runs") << Package({{"S", ""}}, "<si>" + QString("<r>").repeated(1000000) +
+                                                                      QString("</r>").repeated(1000000) + "</si>")
+                                          << "元素嵌套超过256层";
         QTest::newRow("nested inline runs")
             << Package({{"S", R"(<row r="1"><c r="A1" t="inlineStr"><is>)" + QString("<r>").repeated(100000) +
                                   QString("</r>").repeated(100000) + "</is></c></row>"}})
             << "元素嵌套超过256层";
-        QTest::newRow("largest row number") << Package({{"S", R"(<row r="2147483647"><c><v>1</v></c></row><row/>)"}})
-                                            << "行号超过1048576";
-        QTest::newRow("row past the grid") << Package({{"S", R"(<row r="1048577"><c><v>1</v></c></row>)"}})
-                                           << "行号超过1048576";
+        QTest::newRow("largest row number")
+            << Package({{"S", R"(<row r="2147483647"><c><v>1</v></c></row><row/>)"}}) << "行号超过1048576";
+        QTest::newRow("row past the grid")
+            << Package({{"S", R"(<row r="1048577"><c><v>1</v></c></row>)"}}) << "行号超过1048576";
         QTest::newRow("unnumbered row past the grid")
             << Package({{"S", R"(<row r="1048576"/><row><c><v>1</v></c></row>)"}}) << "行号超过1048576";
         QTest::newRow("cell reference past the grid")
@@ -459,7 +469,8 @@ private slots:
         QTest::newRow("unnumbered cell past XFD")
             << Package({{"S", R"(<row r="1"><c r="XFD1"><v>1</v></c><c><v>2</v></c></row>)"}}) << "列号超过XFD";
         QTest::newRow("too many cells")
-            << Package({{"S", ("<row>" + QString("<c><v>1</v></c>").repeated(16000) + "</row>").repeated(126)}}) << "单元格超过2000000个";
+            << Package({{"S", ("<row>" + QString("<c><v>1</v></c>").repeated(16000) + "</row>").repeated(126)}})
+            << "单元格超过2000000个";
         QString sheetList;
         for (int i = 0; i <= 1024; ++i)
             sheetList += QString(R"(<sheet name="S%1" sheetId="%1" r:id="rId1"/>)").arg(i + 1);
@@ -477,7 +488,8 @@ private slots:
         QCOMPARE(error, "文件超出了程序能读取的范围：" + reason + "。");
     }
     void lastCellOfTheGrid() {
-        const Workbook book = load(writeZip(Package({{"S", R"(<row r="1048576"><c r="XFD1048576"><v>9</v></c></row>)"}})));
+        const Workbook book =
+            load(writeZip(Package({{"S", R"(<row r="1048576"><c r="XFD1048576"><v>9</v></c></row>)"}})));
         QCOMPARE(book.rowCount(0), 1048576);
         QCOMPARE(book.columnCount(0), 16384);
         QCOMPARE(book.cellText(0, 1048576, 16384), "9");

@@ -236,8 +236,8 @@ private slots:
         QVERIFY(platform::ZipArchive::write(
             f.folder.file(QStringLiteral("题目文件/deep.docx")),
             {{"word/document.xml",
-              ("<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>" +
-               deep + "</w:body></w:document>")
+              ("<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>" + deep +
+               "</w:body></w:document>")
                   .toUtf8()}}));
         f.form->Option抽取方式_Click(2);
         f.dialogs.answers << MsgResult::OK << MsgResult::No;
