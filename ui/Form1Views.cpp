@@ -81,7 +81,7 @@ void Form1::SetAdvancedView(bool advanced) {
     if (advanced) {
         Frame装着下部所有东西的容器->hide();
         // A display too tall for the panels below gives way to the next smaller one.
-        const int h = fittingDisplayHeight(DisplayHeight, true);
+        const int h = fittingDisplayHeight(ChosenDisplayHeight, true);
         if (h != DisplayHeight) showDisplayHeight(h);
         // Shown before maximising: the growth it asks for would otherwise undo the maximised state.
         Frame装着下部所有东西的容器->show();
@@ -93,6 +93,9 @@ void Form1::SetAdvancedView(bool advanced) {
     }
     // The simple view is the display and the centre buttons, in a window of just that size.
     Frame装着下部所有东西的容器->hide();
+    // The chosen height again, as far as the simple window has room for it.
+    const int h = fittingDisplayHeight(ChosenDisplayHeight, false);
+    if (h != DisplayHeight) showDisplayHeight(h);
     // Recompute the minimum sizes now, or the old ones would hold the window tall.
     centralWidget()->layout()->activate();
     layout()->activate();
@@ -128,6 +131,7 @@ void Form1::TimerShowAdvance_Timer() {
 
 void Form1::SetDisplayHeight(int h) {
     const int old = DisplayHeight;
+    ChosenDisplayHeight = h;
     showDisplayHeight(fittingDisplayHeight(h, isAdvancedView()));
     QCoreApplication::processEvents();
     // A simple window takes the new height, re-fitted and centred; so does a window too low for it.

@@ -144,6 +144,28 @@ private slots:
                            static_cast<QWidget*>(f.form->CommandExit)})
             QVERIFY(w->isVisible());
     }
+
+    // The advanced view may show a smaller display; the simple view shows the chosen one again.
+    void chosenDisplayHeightOutlivesTheAdvancedView_data() {
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("back to simple") << false;
+        QTest::newRow("exit in the advanced view, start again") << true;
+    }
+    void chosenDisplayHeightOutlivesTheAdvancedView() {
+        QFETCH(bool, restart);
+        Fixture f;
+        f.form->SetAdvancedView(false);
+        f.form->menu_显示框大小_sub_Click(2);
+        const int base = f.form->BaseDisplayHeight;
+        QCOMPARE(f.form->DisplayHeight, 2 * base); // room for it in the simple view on every screen
+        f.form->SetAdvancedView(true);
+        VerifyWholeOnScreen(f.form.get());
+        if (restart) f.restart();
+        f.form->SetAdvancedView(false);
+        QCOMPARE(f.form->DisplayHeight, 2 * base);
+        QCOMPARE(f.form->Image底图Middle->height(), ui::ToPixels(2 * base));
+        VerifyWholeOnScreen(f.form.get());
+    }
 };
 
 QTEST_MAIN(TestScreenFit)
