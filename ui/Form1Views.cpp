@@ -27,6 +27,8 @@ int ChromeHeight(const QWidget* w) {
 constexpr int kSimpleViewWidth = 15000; // twips
 // Until a window manager has framed the window, room is kept for a title bar of this height.
 constexpr int kTitleBarAllowance = 30; // pixels
+// and for a border of this width on each side.
+constexpr int kBorderAllowance = 2; // pixels
 
 } // namespace
 
@@ -124,9 +126,16 @@ void Form1::deriveViewToggle() {
 void Form1::TimerShowAdvance_Timer() {
     TimerShowAdvance->stop();
     Command显示批量抽取_Click();
-    // A further picker stays where its command line put it, beside the others.
-    if (commandLinePosition_ && !isAdvancedView()) move(*commandLinePosition_);
     show();
+    // A further picker stays where its command line put it, beside the others, but stops at the screen's edges.
+    // Placed once shown, when the frame's borders are known.
+    if (commandLinePosition_ && !isAdvancedView()) {
+        const QRect area = WorkArea();
+        const int frameWidth = std::max(frameGeometry().width(), width() + 2 * kBorderAllowance);
+        const int frameHeight = height() + std::max(ChromeHeight(this), kTitleBarAllowance);
+        move(std::clamp(commandLinePosition_->x(), area.left(), std::max(area.left(), area.right() + 1 - frameWidth)),
+             std::clamp(commandLinePosition_->y(), area.top(), std::max(area.top(), area.bottom() + 1 - frameHeight)));
+    }
 }
 
 void Form1::SetDisplayHeight(int h) {

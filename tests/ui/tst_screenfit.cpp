@@ -145,6 +145,26 @@ private slots:
             QVERIFY(w->isVisible());
     }
 
+    // The copies "分身术" starts stand beside each other where the screen has room, whole on it where not.
+    void furtherPickerStaysWholeOnTheScreen_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("room for it") << "150 1200" << QPoint(10, 80);
+        QTest::newRow("fourth picker of 1024 x 768") << "2580 5190" << QPoint(-1, -1);
+        QTest::newRow("far right and low") << "99999 99999" << QPoint(-1, -1);
+    }
+    void furtherPickerStaysWholeOnTheScreen() {
+        QFETCH(QString, commandLine);
+        QFETCH(QPoint, at);
+        Fixture f({}, false);
+        ui::Form1 form(f.state, f.dialogs, f.rng);
+        QVERIFY(form.Form_Load(commandLine));
+        QTRY_VERIFY(form.isVisible());
+        QVERIFY(!form.isAdvancedView());
+        if (at.x() >= 0) QCOMPARE(form.frameGeometry().topLeft(), at);
+        VerifyWholeOnScreen(&form);
+    }
+
     // The advanced view may show a smaller display; the simple view shows the chosen one again.
     void chosenDisplayHeightOutlivesTheAdvancedView_data() {
         QTest::addColumn<bool>("restart");
