@@ -54,9 +54,9 @@ void VerifyWholeOnScreen(const QWidget* window) {
 }
 
 // The main window as the program starts it, in the simple view.
-std::unique_ptr<ui::Form1> Started(Fixture& f) {
+std::unique_ptr<ui::Form1> Started(Fixture& f, const QString& commandLine = {}) {
     auto form = std::make_unique<ui::Form1>(f.state, f.dialogs, f.rng);
-    if (!form->Form_Load(QString())) return nullptr;
+    if (!form->Form_Load(commandLine)) return nullptr;
     if (!QTest::qWaitFor([&] { return form->isVisible(); })) return nullptr;
     return form;
 }
@@ -157,12 +157,11 @@ private slots:
         QFETCH(QString, commandLine);
         QFETCH(QPoint, at);
         Fixture f({}, false);
-        ui::Form1 form(f.state, f.dialogs, f.rng);
-        QVERIFY(form.Form_Load(commandLine));
-        QTRY_VERIFY(form.isVisible());
-        QVERIFY(!form.isAdvancedView());
-        if (at.x() >= 0) QCOMPARE(form.frameGeometry().topLeft(), at);
-        VerifyWholeOnScreen(&form);
+        auto form = Started(f, commandLine);
+        QVERIFY(form);
+        QVERIFY(!form->isAdvancedView());
+        if (at.x() >= 0) QCOMPARE(form->frameGeometry().topLeft(), at);
+        VerifyWholeOnScreen(form.get());
     }
 
     // The advanced view may show a smaller display; the simple view shows the chosen one again.
