@@ -447,6 +447,7 @@ bool Form1::Form_Load(const QString& commandLine) {
     BaseDisplayHeight = ToTwips(Image底图Middle->height());
     BaseGripHeight = ToTwips(Image改变显示框高度->height());
     DisplayHeight = BaseDisplayHeight;
+    ChosenDisplayHeight = BaseDisplayHeight;
 
     LoadSettings();
     LoadDisplayFont();

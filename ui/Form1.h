@@ -199,7 +199,8 @@ public:
     bool CurHasLoadedPicList = false;
     bool DoNotLoadPicList = false;
     int BaseDisplayHeight = 0; // twips
-    int DisplayHeight = 0;     // twips
+    int DisplayHeight = 0;     // twips, the largest step of the chosen height the view has room for
+    int ChosenDisplayHeight = 0; // twips, what the user asked for; kept in the settings
     int BaseGripHeight = 0;    // twips
     qint64 StartScreenWidth = 0;
 

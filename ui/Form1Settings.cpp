@@ -64,7 +64,7 @@ void Form1::SaveSettings() {
     s.ExcludeDrawn = Check自动排除已抽2->isChecked();
     s.Alignment = qint16(AlignmentIndex(Label结果->alignment()));
     s.AdvancedViewTag = Command显示批量抽取->property("Tag").toString();
-    s.DisplayHeight = qint16(DisplayHeight);
+    s.DisplayHeight = qint16(ChosenDisplayHeight);
     s.SavedAt = QDateTime::currentDateTime();
     // Every file is tried, a failed one keeps its old content, and the user hears of each failure once.
     QStringList failed;

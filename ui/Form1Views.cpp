@@ -27,6 +27,8 @@ int ChromeHeight(const QWidget* w) {
 constexpr int kSimpleViewWidth = 15000; // twips
 // Until a window manager has framed the window, room is kept for a title bar of this height.
 constexpr int kTitleBarAllowance = 30; // pixels
+// and for a border of this width on each side.
+constexpr int kBorderAllowance = 2; // pixels
 
 } // namespace
 
@@ -81,7 +83,7 @@ void Form1::SetAdvancedView(bool advanced) {
     if (advanced) {
         Frame装着下部所有东西的容器->hide();
         // A display too tall for the panels below gives way to the next smaller one.
-        const int h = fittingDisplayHeight(DisplayHeight, true);
+        const int h = fittingDisplayHeight(ChosenDisplayHeight, true);
         if (h != DisplayHeight) showDisplayHeight(h);
         // Shown before maximising: the growth it asks for would otherwise undo the maximised state.
         Frame装着下部所有东西的容器->show();
@@ -93,6 +95,9 @@ void Form1::SetAdvancedView(bool advanced) {
     }
     // The simple view is the display and the centre buttons, in a window of just that size.
     Frame装着下部所有东西的容器->hide();
+    // The chosen height again, as far as the simple window has room for it.
+    const int h = fittingDisplayHeight(ChosenDisplayHeight, false);
+    if (h != DisplayHeight) showDisplayHeight(h);
     // Recompute the minimum sizes now, or the old ones would hold the window tall.
     centralWidget()->layout()->activate();
     layout()->activate();
@@ -121,13 +126,21 @@ void Form1::deriveViewToggle() {
 void Form1::TimerShowAdvance_Timer() {
     TimerShowAdvance->stop();
     Command显示批量抽取_Click();
-    // A further picker stays where its command line put it, beside the others.
-    if (commandLinePosition_ && !isAdvancedView()) move(*commandLinePosition_);
     show();
+    // A further picker stays where its command line put it, beside the others, but stops at the screen's edges.
+    // Placed once shown, when the frame's borders are known.
+    if (commandLinePosition_ && !isAdvancedView()) {
+        const QRect area = WorkArea();
+        const int frameWidth = std::max(frameGeometry().width(), width() + 2 * kBorderAllowance);
+        const int frameHeight = height() + std::max(ChromeHeight(this), kTitleBarAllowance);
+        move(std::clamp(commandLinePosition_->x(), area.left(), std::max(area.left(), area.right() + 1 - frameWidth)),
+             std::clamp(commandLinePosition_->y(), area.top(), std::max(area.top(), area.bottom() + 1 - frameHeight)));
+    }
 }
 
 void Form1::SetDisplayHeight(int h) {
     const int old = DisplayHeight;
+    ChosenDisplayHeight = h;
     showDisplayHeight(fittingDisplayHeight(h, isAdvancedView()));
     QCoreApplication::processEvents();
     // A simple window takes the new height, re-fitted and centred; so does a window too low for it.

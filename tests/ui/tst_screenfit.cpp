@@ -54,9 +54,9 @@ void VerifyWholeOnScreen(const QWidget* window) {
 }
 
 // The main window as the program starts it, in the simple view.
-std::unique_ptr<ui::Form1> Started(Fixture& f) {
+std::unique_ptr<ui::Form1> Started(Fixture& f, const QString& commandLine = {}) {
     auto form = std::make_unique<ui::Form1>(f.state, f.dialogs, f.rng);
-    if (!form->Form_Load(QString())) return nullptr;
+    if (!form->Form_Load(commandLine)) return nullptr;
     if (!QTest::qWaitFor([&] { return form->isVisible(); })) return nullptr;
     return form;
 }
@@ -143,6 +143,47 @@ private slots:
         for (QWidget* w : {static_cast<QWidget*>(f.form->Command开始), static_cast<QWidget*>(f.form->Command确定),
                            static_cast<QWidget*>(f.form->CommandExit)})
             QVERIFY(w->isVisible());
+    }
+
+    // The copies "分身术" starts stand beside each other where the screen has room, whole on it where not.
+    void furtherPickerStaysWholeOnTheScreen_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("room for it") << "150 1200" << QPoint(10, 80);
+        QTest::newRow("fourth picker of 1024 x 768") << "2580 5190" << QPoint(-1, -1);
+        QTest::newRow("far right and low") << "99999 99999" << QPoint(-1, -1);
+    }
+    void furtherPickerStaysWholeOnTheScreen() {
+        QFETCH(QString, commandLine);
+        QFETCH(QPoint, at);
+        Fixture f({}, false);
+        auto form = Started(f, commandLine);
+        QVERIFY(form);
+        QVERIFY(!form->isAdvancedView());
+        if (at.x() >= 0) QCOMPARE(form->frameGeometry().topLeft(), at);
+        VerifyWholeOnScreen(form.get());
+    }
+
+    // The advanced view may show a smaller display; the simple view shows the chosen one again.
+    void chosenDisplayHeightOutlivesTheAdvancedView_data() {
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("back to simple") << false;
+        QTest::newRow("exit in the advanced view, start again") << true;
+    }
+    void chosenDisplayHeightOutlivesTheAdvancedView() {
+        QFETCH(bool, restart);
+        Fixture f;
+        f.form->SetAdvancedView(false);
+        f.form->menu_显示框大小_sub_Click(2);
+        const int base = f.form->BaseDisplayHeight;
+        QCOMPARE(f.form->DisplayHeight, 2 * base); // room for it in the simple view on every screen
+        f.form->SetAdvancedView(true);
+        VerifyWholeOnScreen(f.form.get());
+        if (restart) f.restart();
+        f.form->SetAdvancedView(false);
+        QCOMPARE(f.form->DisplayHeight, 2 * base);
+        QCOMPARE(f.form->Image底图Middle->height(), ui::ToPixels(2 * base));
+        VerifyWholeOnScreen(f.form.get());
     }
 };
 
