@@ -288,7 +288,7 @@ private:
     void warnUnlistedNames(const QString& folder, QStringList names);
     // Warns when there is nothing to draw from; true when the list is empty.
     bool warnIfNoCandidates();
-    // False when the list already holds the line.
+    // False when the list already holds the line, or the line is too long for it (the user is told).
     bool appendToBlockList(const QString& text, const QColor& color);
     // Removes the last line equal to the text in that colour.
     void removeLastBlockLine(const QString& text, const QColor& color);

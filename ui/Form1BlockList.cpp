@@ -8,7 +8,19 @@
 
 namespace ui {
 
+namespace {
+
+// The text box would take minutes to lay out a line of megabytes.
+constexpr qsizetype kLongestBlockLine = 10000;
+
+} // namespace
+
 bool Form1::appendToBlockList(const QString& text, const QColor& color) {
+    if (text.size() > kLongestBlockLine) {
+        message(QStringLiteral("抽中的内容超过%1个字符，太长，不能加入屏蔽列表。").arg(kLongestBlockLine),
+                core::MsgIcon::Exclamation);
+        return false;
+    }
     // Whole lines are compared: a name that is part of a longer blocked name still goes in.
     if (blockListLines().contains(text)) return false;
     const bool empty = RichTextBox屏蔽列表->document()->isEmpty();

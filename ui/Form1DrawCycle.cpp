@@ -130,7 +130,7 @@ void Form1::menu_撤消_Click() {
     if (!history.lastMatches(currentModeCaption(), currentSource())) return;
     const core::HistoryRecord& last = history.last();
     const QString question = QStringLiteral("真的要撤消") + core::GeneralDateTime(last.Time) +
-                             QStringLiteral("抽取的 ") + last.Result + QStringLiteral(" 吗？");
+                             QStringLiteral("抽取的 ") + core::ShownText(last.Result) + QStringLiteral(" 吗？");
     if (message(question, MsgIcon::Exclamation, core::MsgButtons::OKCancel, core::MsgResult::Cancel) !=
         core::MsgResult::OK)
         return;

@@ -100,6 +100,23 @@ private slots:
                     .contains(u' ' + name + QStringLiteral("\r\n")));
     }
 
+    // The block list would take minutes to lay out a line of megabytes: a drawn text that long stays out of it,
+    // with a message, and still leaves the candidates.
+    void longNameStaysOutOfTheBlockList() {
+        Fixture f;
+        const QString name(20'000, u'A');
+        f.useNameFile(QStringLiteral("长.txt"), name.toUtf8() + "\r\n短名\r\n");
+        f.form->Check自动排除已抽2->setChecked(true);
+        while (f.form->candidates().indexOf(name) >= 0)
+            f.draw();
+        QCOMPARE(f.form->candidates().count() + f.state.History.count(), 2);
+        QCOMPARE(f.form->RichTextBox屏蔽列表->toPlainText().split(u'\n').contains(name), false);
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("抽中的内容超过10000个字符，太长，不能加入屏蔽列表。"));
+        QCOMPARE(f.state.History.last().Result, name);
+        QVERIFY(!f.state.History.last().AddedToBlockList);
+    }
+
     void drawnNamesGoRedIntoTheBlockList() {
         Fixture f;
         f.useNameFile(QStringLiteral("names.txt"), "Tom\r\nAnn\r\ntom\r\nBob\r\n");
