@@ -39,13 +39,20 @@ bool IsDigest(const QString& stored) {
 
 } // namespace
 
-bool LockPassword::matches(const QString& typed) const {
-    if (!IsDigest(stored_)) return typed == stored_;
+bool LockPassword::isDamaged() const {
+    if (!IsDigest(stored_)) return false;
     const QStringList parts = stored_.split(u'$');
-    if (parts.size() != 4) return false;
+    if (parts.size() != 4) return true;
     bool ok = false;
     const int iterations = parts[1].toInt(&ok);
-    if (!ok || iterations < kMinIterations || iterations > kMaxIterations) return false;
+    return !ok || iterations < kMinIterations || iterations > kMaxIterations;
+}
+
+bool LockPassword::matches(const QString& typed) const {
+    if (!IsDigest(stored_)) return typed == stored_;
+    if (isDamaged()) return false;
+    const QStringList parts = stored_.split(u'$');
+    const int iterations = parts[1].toInt();
     const QByteArray salt = QByteArray::fromHex(parts[2].toLatin1());
     return Pbkdf2(typed.toUtf8(), salt, iterations).toHex() == parts[3].toLatin1();
 }

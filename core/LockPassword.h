@@ -14,6 +14,8 @@ public:
 
     bool isSet() const { return !stored_.isEmpty(); }
     bool matches(const QString& typed) const;
+    // A digest no password can match: the file was damaged.
+    bool isDamaged() const;
     void set(const QString& plain);
     void clear() { stored_.clear(); }
 

@@ -7,6 +7,17 @@ namespace ui {
 
 using core::MsgIcon;
 
+namespace {
+
+// A damaged password file matches nothing: say so, rather than blame the typing.
+QString WrongPasswordText(const core::LockPassword& password) {
+    return password.isDamaged() ? QStringLiteral("锁定密码文件zmkm.dat已损坏，无法解锁。删除程序文件夹中的zmkm.dat后，"
+                                                 "锁定密码为空。")
+                                : QStringLiteral("密码错误！");
+}
+
+} // namespace
+
 bool Form1::askNewPassword() {
     const auto first = dialogs_.password(QStringLiteral("请设置锁定密码："), core::kAppTitle);
     if (!first || first->isEmpty()) return false;
@@ -48,7 +59,7 @@ void Form1::menu锁定_Click() {
     const auto typed = dialogs_.password(QStringLiteral("请输入解锁密码："), core::kAppTitle);
     if (!typed) return;
     if (!state_.LockPassword.matches(*typed)) {
-        message(QStringLiteral("密码错误！"), MsgIcon::Critical);
+        message(WrongPasswordText(state_.LockPassword), MsgIcon::Critical);
         return;
     }
     ApplyLock(false);
@@ -59,7 +70,7 @@ void Form1::menu_修改密码_Click() {
         const auto old = dialogs_.password(QStringLiteral("请输入原密码："), core::kAppTitle);
         if (!old) return;
         if (!state_.LockPassword.matches(*old)) {
-            message(QStringLiteral("密码错误！"), MsgIcon::Critical);
+            message(WrongPasswordText(state_.LockPassword), MsgIcon::Critical);
             return;
         }
     }

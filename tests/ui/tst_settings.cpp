@@ -548,8 +548,8 @@ private slots:
         QCOMPARE(f.folder.read(QStringLiteral("LockState.dat")), QByteArray("0\r\n"));
     }
 
-    // A password file with a count the program never writes is damaged: the attempt is refused at once,
-    // the lock stays, and the file is kept for the user to remove.
+    // A password file with a count the program never writes is damaged: the attempt is refused at once with a
+    // message that says so, the lock stays, and the file is kept for the user to remove.
     void lockedStartWithADamagedPasswordFile() {
         Fixture f({}, false);
         f.load();
@@ -563,7 +563,8 @@ private slots:
         QVERIFY(f.form->menu锁定->isChecked());
         f.dialogs.inputAnswers << QStringLiteral("secret");
         f.form->menu锁定->trigger();
-        QCOMPARE(f.dialogs.texts(), QStringList{"密码错误！"});
+        QCOMPARE(f.dialogs.texts(), QStringList{"锁定密码文件zmkm.dat已损坏，无法解锁。删除程序文件夹中的zmkm.dat后，"
+                                                "锁定密码为空。"});
         QVERIFY(f.form->menu锁定->isChecked());
         f.form->CommandExit_Click();
         QCOMPARE(f.folder.read(QStringLiteral("zmkm.dat")), damaged + "\r\n");
