@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 #include "modes/FullScreenOpener.h"
+#include "platform/system/EndSignals.h"
 #include "print/Form打印抽取结果.h"
 #include "print/SystemPrinters.h"
 #include "ui/BatchPanel.h"
@@ -40,5 +41,7 @@ int main(int argc, char** argv) {
     form.setFullScreenOpener([&form, &state] { modes::OpenFullScreen(form, state); });
     const QStringList args = app.arguments();
     if (!form.Form_Load(args.mid(1).join(u' '))) return 1;
+    // A log-out or kill ends the program through its exit routine, so the run's draws are saved.
+    platform::OnEndSignal([&form] { form.CommandExit_Click(); });
     return app.exec();
 }
