@@ -1,14 +1,13 @@
 #include "platform/office/DocConversion.h"
+#include "platform/system/ProcessWait.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 
 namespace platform {
@@ -40,15 +39,11 @@ QString ConvertToDocx(const QString& path, const QString& outFolder, QString* er
     const QString profile = QUrl::fromLocalFile(QDir(outFolder).filePath(QStringLiteral("profile"))).toString();
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    // The window keeps painting while LibreOffice works; the user's clicks wait until it is done.
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     process.start(program, {QStringLiteral("-env:UserInstallation=") + profile, QStringLiteral("--headless"),
                             QStringLiteral("--norestore"), QStringLiteral("--convert-to"), QStringLiteral("docx"),
                             QStringLiteral("--outdir"), outFolder, input.absoluteFilePath()});
-    if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // The window keeps painting while LibreOffice works; the user's clicks wait until it is done.
+    WaitKeepingPainting(process, timeoutMs);
     if (process.error() == QProcess::FailedToStart)
         return fail(error, QStringLiteral("LibreOffice could not be started"));
     if (process.state() != QProcess::NotRunning) {

@@ -2,11 +2,12 @@
 
 #include "platform/office/SheetTransfer.h"
 #include "platform/office/XlsReader.h"
+#include "platform/system/ProcessWait.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <climits>
 #include <cstdio>
 #include <new>
 #include <sys/resource.h>
@@ -63,15 +64,21 @@ std::optional<std::vector<WorkbookSheet>> ReadXlsInChild(const QString& program,
     }
     child.closeWriteChannel();
     QByteArray out;
-    const QDeadlineTimer deadline(qint64(bounds.seconds) * 1000);
-    while (child.state() == QProcess::Running && !deadline.hasExpired() && out.size() <= bounds.resultBytes) {
-        child.waitForReadyRead(int(std::max<qint64>(deadline.remainingTime(), 1)));
+    bool tooMuch = false;
+    QObject::connect(&child, &QProcess::readyReadStandardOutput, &child, [&] {
         out += child.readAllStandardOutput();
-    }
-    if (child.state() == QProcess::Running) {
+        if (out.size() > bounds.resultBytes && !tooMuch) {
+            tooMuch = true;
+            child.kill();
+        }
+    });
+    // The window keeps painting while the child reads.
+    WaitKeepingPainting(child, int(std::min<qint64>(qint64(bounds.seconds) * 1000, INT_MAX)));
+    const bool late = child.state() == QProcess::Running;
+    if (late || tooMuch) {
         child.kill();
         child.waitForFinished();
-        setError(error, out.size() > bounds.resultBytes
+        setError(error, tooMuch
                             ? PastLimitText(QStringLiteral("工作簿的内容超过%1 MB").arg(bounds.resultBytes >> 20))
                             : QStringLiteral("读取.xls工作簿超过了%1秒，已停止，文件可能已损坏").arg(bounds.seconds));
         return std::nullopt;

@@ -1,11 +1,10 @@
 #include "platform/system/ShellOpen.h"
+#include "platform/system/ProcessWait.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace platform {
 
@@ -25,12 +24,8 @@ bool OpenWithShell(const QString& path) {
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    QEventLoop loop;
-    QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(kLaunchWaitMs, &loop, &QEventLoop::quit);
     process->start(launcher, {full});
-    if (process->state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    WaitKeepingPainting(*process, kLaunchWaitMs);
     if (process->state() != QProcess::NotRunning) return true;
     const bool ok = process->error() == QProcess::UnknownError && process->exitStatus() == QProcess::NormalExit &&
                     process->exitCode() == 0;

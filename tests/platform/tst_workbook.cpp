@@ -4,6 +4,7 @@
 #include "platform/office/ZipArchive.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <cstring>
@@ -376,6 +377,18 @@ private slots:
         QString reason;
         QVERIFY(!ReadXlsInChild(dir_.filePath("nothing"), freshPath(".xls"), &reason));
         QVERIFY2(reason.startsWith("无法启动读取.xls工作簿的程序"), qPrintable(reason));
+    }
+    // A slow read does not freeze the window: timers (and painting) go on while the child works.
+    void xlsChildKeepsTheEventLoopRunning() {
+        const QString program = write("#!/bin/sh\nsleep 1\nexit 7\n", ".sh");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        timer.start(50);
+        QString reason;
+        QVERIFY(!ReadXlsInChild(program, freshPath(".xls"), &reason, {.seconds = 10}));
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
     }
     // The memory bound holds for the child, whatever it runs.
     void xlsChildMemoryBound() {
