@@ -15,7 +15,7 @@ struct HistoryRecord {
     QString Source; // exactly kSourceWidth characters
     QString Result;
     // This draw put Result into the block list, or the excluded numbers, so undo takes it back.
-    bool AddedToBlockList = false;
+    bool AddedExclusion = false;
 };
 
 // Pads with blanks or cuts to the width, in characters (a surrogate pair is one).

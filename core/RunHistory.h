@@ -24,7 +24,7 @@ public:
 
     const HistoryRecord& append(const QString& mode, const QString& source, const QString& result,
                                 const QDateTime& time);
-    void markLastAddedToBlockList() { records_.last().AddedToBlockList = true; }
+    void markLastExcluded() { records_.last().AddedExclusion = true; }
     void removeLast() { records_.removeLast(); }
     void clear() { records_.clear(); }
 

@@ -105,7 +105,7 @@ void Form1::Command确定_Click() {
     if (Check自动排除已抽2->isChecked() || numbersExclude) candidates_.removeFirst(result);
 
     state_.History.append(currentModeCaption(), currentSource(), result, QDateTime::currentDateTime());
-    if (numbersExclude) state_.History.markLastAddedToBlockList();
+    if (numbersExclude) state_.History.markLastExcluded();
 
     if (!menu锁定->isChecked()) Command开始->setEnabled(true);
     Timer播放抽取中声音->stop();
@@ -118,7 +118,7 @@ void Form1::Command确定_Click() {
         Frame抽题后的答案解析等公布->showQuestion(result, question);
     }
     if (mode != 0 && Check自动排除已抽2->isChecked() && appendToBlockList(result, kDrawnColor))
-        state_.History.markLastAddedToBlockList();
+        state_.History.markLastExcluded();
 }
 
 void Form1::menu_撤消_Click() {
@@ -135,15 +135,15 @@ void Form1::menu_撤消_Click() {
         core::MsgResult::OK)
         return;
     const QString result = core::TrimTrailingBlanks(last.Result);
-    const QString blockLine = last.AddedToBlockList ? last.Result : QString();
+    const QString excluded = last.AddedExclusion ? last.Result : QString();
     if (candidates_.indexOf(result) < 0) candidates_.append(result);
     history.removeLast();
     // Else the next reset would take the result out again and the undo would be lost.
-    if (!blockLine.isEmpty() && drawMode() == 0) {
-        TextSet[3]->setText(core::WithoutLastToken(TextSet[3]->text(), blockLine));
+    if (!excluded.isEmpty() && drawMode() == 0) {
+        TextSet[3]->setText(core::WithoutLastToken(TextSet[3]->text(), excluded));
         TextSet_Change(3, true);
-    } else if (!blockLine.isEmpty()) {
-        removeLastBlockLine(blockLine, kDrawnColor);
+    } else if (!excluded.isEmpty()) {
+        removeLastBlockLine(excluded, kDrawnColor);
     }
     Label结果->setText(QStringLiteral("----"));
     Label结果->show();

@@ -17,8 +17,6 @@ public:
     NestingGuard(const NestingGuard&) = delete;
     NestingGuard& operator=(const NestingGuard&) = delete;
 
-    bool tooDeep() const { return depth_ > limits::kNesting; }
-
 private:
     int& depth_;
 };

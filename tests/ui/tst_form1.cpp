@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("抽中的内容超过10000个字符，太长，不能加入屏蔽列表。"));
         QCOMPARE(f.state.History.last().Result, name);
-        QVERIFY(!f.state.History.last().AddedToBlockList);
+        QVERIFY(!f.state.History.last().AddedExclusion);
     }
 
     void drawnNamesGoRedIntoTheBlockList() {
